@@ -1,0 +1,215 @@
+// The main window's logic: the form record and one handler per control
+// notification. It draws nothing itself; it asks its WindowOps.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "form/FormRecord.h"
+#include "form/WindowOps.h"
+
+namespace varnock {
+
+class CCalcDlg : protected FormRecord {
+public:
+    explicit CCalcDlg(WindowOps& window);
+
+    // The window has been created: show every field and check the default
+    // radio buttons.
+    void OnInitDialog();
+
+    // A button-clicked or set-focus notification from control id. Returns
+    // false when no operation is routed for it.
+    bool OnClicked(int id);
+    bool OnSetFocus(int id);
+
+    // The system menu's command; 16 opens the About box.
+    static constexpr unsigned kAboutCommand = 0x0010;
+    void OnSysCommand(unsigned nID);
+
+    // "CLOSE", Escape and the window manager's close.
+    void OnCancel();
+
+    const FormRecord& record() const { return *this; }
+
+    // Window lifecycle
+    void OnFocusBounce();
+
+    // Data Input Module: entry
+    void OnDigit0();
+    void OnDigit1();
+    void OnDigit2();
+    void OnDigit3();
+    void OnDigit4();
+    void OnDigit5();
+    void OnDigit6();
+    void OnDigit7();
+    void OnDigit8();
+    void OnDigit9();
+    void OnPoint();
+    void OnChangeSign();
+    void OnClearEntry();
+    void OnClearAll();
+
+    // Data Input Module: arithmetic chain
+    void OnAdd();
+    void OnSubtract();
+    void OnMultiply();
+    void OnDivide();
+    void OnEquals();
+
+    // Math functions
+    void OnSin();
+    void OnCos();
+    void OnTan();
+    void OnArcSin();
+    void OnArcCos();
+    void OnArcTan();
+    void OnLog();
+    void OnLn();
+    void OnTenToX();
+    void OnExp();
+    void OnInverse();
+    void OnSquare();
+
+    // dB level conversions
+    void OnMwToDbm();
+    void OnDbmToMw();
+    void OnWToDbm();
+    void OnDbmToW();
+    void OnUvToDbmv();
+    void OnDbmvToUv();
+    void OnMvToDbmv();
+    void OnDbmvToMv();
+    void OnVToDbmv();
+    void OnDbmvToV();
+
+    // Temperature conversions
+    void OnCelsiusToFahrenheit();
+    void OnFahrenheitToCelsius();
+    void OnKelvinToFahrenheit();
+    void OnFahrenheitToKelvin();
+    void OnCelsiusToKelvin();
+    void OnKelvinToCelsius();
+
+    // Wavelength, frequency and length conversions
+    void OnWavelengthFrequency();
+    void OnHertzSeconds();
+    void OnHertzToMhz();
+    void OnHertzToKhz();
+    void OnMilesToKm();
+    void OnKmToMiles();
+    void OnMeterToFeet();
+    void OnFeetToMeter();
+    void OnMeterToMiles();
+    void OnMilesToMeter();
+
+    // Free space path loss
+    void OnFsplEnterFrequency();
+    void OnFsplEnterDistance();
+    void OnFsplLoss();
+    void OnFsplHelpFrequency();
+    void OnFsplHelpDistance();
+    void OnFsplKms();
+    void OnFsplMiles();
+
+    // Line of sight
+    void OnLosEnter();
+    void OnLosHelp();
+    void OnLosMetric();
+    void OnLosStandard();
+
+    // Antenna length cutting
+    void OnCutEnter();
+    void OnCutHelp();
+    void OnCutQuarter();
+    void OnCutThreeEighths();
+    void OnCutHalf();
+    void OnCutFiveEighths();
+    void OnCutThreeQuarters();
+    void OnCutFull();
+    void OnCutMetric();
+    void OnCutStandard();
+    void OnCutFringing();
+
+    // Beam tilt
+    void OnTiltEnterHaat();
+    void OnTiltEnterBeamwidth();
+    void OnTiltEnterDowntilt();
+    void OnTiltCalculate();
+    void OnTiltMetric();
+    void OnTiltStandard();
+
+    // Power ratio
+    void OnPowerEnterIn();
+    void OnPowerEnterOut();
+    void OnPowerEquals();
+    void OnPowerHelp();
+    void OnPowerModeDb();
+    void OnPowerModePin();
+    void OnPowerModePout();
+
+    // VSWR
+    void OnVswrEnterForward();
+    void OnVswrEnterReflected();
+    void OnVswrCalculate();
+    void OnVswrHelpForward();
+    void OnVswrHelpReflected();
+
+    // Scratch pad
+    void OnPadClear();
+
+protected:
+    // Writes every number of the record into its box.
+    void ShowAllFields();
+    // A box's text as read through a 64-byte buffer: at most 63 characters.
+    std::string BoxText(int id) const;
+    // The number in a box's text, read through a 64-byte buffer.
+    double ReadBox(int id) const;
+    // The number in the display's text.
+    double ReadDisplay() const;
+    // The next digit starts a new number, and a point may be typed again.
+    void EntryReset();
+
+    // An in-place key's result: into the display, shown, entry reset.
+    void PutResult(double value);
+    // An "Enter" key's accepted value: into its field, display cleared,
+    // entry reset.
+    void TakeInput(double& field, double value);
+    // A refused in-place or "Enter" key: the message, then the display
+    // cleared; the entry flags stay as they were.
+    void RefuseInput(std::string_view message);
+
+    // An in-place key: the display's number through convert, or, for
+    // ConvertPositiveDisplay, a refusal when the number is not above zero.
+    void ConvertDisplay(double (*convert)(double));
+    void ConvertPositiveDisplay(double (*convert)(double));
+
+    void ShowExclamation(std::string_view message);
+    void ShowHelp(std::string_view text);
+    void Beep();
+    void FocusMainWindow();
+    bool IsChecked(int id) const;
+    void SetCheck(int id, bool checked);
+    void SetCaption(int id, std::string_view caption);
+
+private:
+    bool StartFreshEntry();
+    void TypeDigit(char digit);
+    void OperatorKey(int code);
+    double DegreeFactor() const;
+    void RecomputePathLoss(double constant);
+    void SetLosUnits(bool standard);
+    double CutFraction() const;
+    double CutUnitFactor() const;
+    double CutFringing() const;
+    void RecomputeCutLength(double fraction, double unitFactor);
+    void SetTiltUnits(bool standard);
+    void ComputeBeamTilt(double h, double w, double t, bool standard);
+    int PowerMode() const;
+    void SetPowerMode(int mode);
+
+    WindowOps& m_window;
+};
+
+}  // namespace varnock

@@ -1,0 +1,47 @@
+#include "form/FormRecord.h"
+
+#include "form/NumberText.h"
+
+namespace varnock {
+namespace {
+
+using R = FormRecord;
+
+const FieldBinding kFields[] = {
+    {1007, &R::m_display},       {1094, &R::m_pointAllowed},  {1097, &R::m_freshEntry},
+    {1114, &R::m_fsplFrequency}, {1115, &R::m_fsplDistance},  {1118, &R::m_fsplLoss},
+    {1126, &R::m_losHeight},     {1129, &R::m_losDistance},   {1132, &R::m_cutFrequency},
+    {1145, &R::m_cutLength},     {1153, &R::m_operand},       {1154, &R::m_pendingOp},
+    {1125, &R::m_tiltHaat},      {1134, &R::m_tiltBeamwidth}, {1155, &R::m_tiltDowntilt},
+    {1165, &R::m_tiltHorizon},   {1159, &R::m_tiltLowerLobe}, {1164, &R::m_tiltMainLobe},
+    {1166, &R::m_tiltUpperLobe}, {1156, &R::m_powerIn},       {1157, &R::m_powerOut},
+    {1158, &R::m_powerRatio},    {1189, &R::m_fwdPower},      {1196, &R::m_reflPower},
+    {1190, &R::m_vswr},          {1194, &R::m_reflCoeff},     {1195, &R::m_returnLoss},
+    {1199, &R::m_zMax},          {1203, &R::m_zMin},
+};
+
+// m_lblLosHeightUnit, m_lblLosDistUnit, m_lblHaat, m_lblHorizonUnit,
+// m_lblMainUnit, m_lblLowerUnit, m_lblUpperUnit, m_lblPowerIn,
+// m_lblPowerOut, m_lblRatio, m_lblCutUnit.
+constexpr int kChangingLabels[] = {1135, 1136, 1175, 1171, 1173, 1172,
+                                   1174, 1182, 1183, 1184, 1188};
+
+}  // namespace
+
+std::string FieldBinding::text(const FormRecord& record) const {
+    if (auto d = std::get_if<double R::*>(&field)) return formatDouble(record.**d);
+    return formatInt(record.*std::get<int R::*>(field));
+}
+
+std::span<const FieldBinding> formFields() { return kFields; }
+
+const FieldBinding* fieldOfBox(int box) {
+    for (const FieldBinding& binding : kFields) {
+        if (binding.box == box) return &binding;
+    }
+    return nullptr;
+}
+
+std::span<const int> changingLabels() { return kChangingLabels; }
+
+}  // namespace varnock

@@ -1,0 +1,105 @@
+// The keypad's number entry: digits, point, sign and the two clear keys.
+#include "app/CalcDlg.h"
+#include "form/NumberText.h"
+#include "ui/Layout.h"
+
+namespace varnock {
+namespace {
+constexpr int kDisplay = 1007;
+}
+
+// After a result, the first key of a new number clears the display to 0.
+bool CCalcDlg::StartFreshEntry() {
+    if (m_freshEntry != 1) return false;
+    m_display = 0;
+    ShowAllFields();
+    m_freshEntry = 0;
+    return true;
+}
+
+void CCalcDlg::TypeDigit(char digit) {
+    StartFreshEntry();
+    std::string text = BoxText(kDisplay);
+    if (text.size() >= kMaxBoxText) {
+        Beep();
+        FocusMainWindow();
+        return;
+    }
+    text += digit;
+    m_window.setBoxText(kDisplay, text);
+    m_display = parseNumber(text);
+    ShowAllFields();
+    FocusMainWindow();
+}
+
+void CCalcDlg::OnDigit1() { TypeDigit('1'); }
+void CCalcDlg::OnDigit2() { TypeDigit('2'); }
+void CCalcDlg::OnDigit3() { TypeDigit('3'); }
+void CCalcDlg::OnDigit4() { TypeDigit('4'); }
+void CCalcDlg::OnDigit5() { TypeDigit('5'); }
+void CCalcDlg::OnDigit6() { TypeDigit('6'); }
+void CCalcDlg::OnDigit7() { TypeDigit('7'); }
+void CCalcDlg::OnDigit8() { TypeDigit('8'); }
+void CCalcDlg::OnDigit9() { TypeDigit('9'); }
+
+// The zero key appends to the text without showing the record, so that typed
+// zeros ("1.0", "000") stay visible; the record still takes the typed value,
+// so a later show writes back the number the user typed.
+void CCalcDlg::OnDigit0() {
+    if (StartFreshEntry()) return;
+    std::string text = BoxText(kDisplay);
+    if (text.size() >= kMaxBoxText) {
+        Beep();
+        return;
+    }
+    text += '0';
+    m_window.setBoxText(kDisplay, text);
+    m_display = parseNumber(text);
+}
+
+void CCalcDlg::OnPoint() {
+    StartFreshEntry();
+    std::string text = BoxText(kDisplay);
+    if (m_pointAllowed == 0.0 || text.size() >= kMaxBoxText) {
+        Beep();
+        FocusMainWindow();
+        return;
+    }
+    m_pointAllowed = 0.0;
+    m_window.setBoxText(kDisplay, text + '.');
+    FocusMainWindow();
+}
+
+void CCalcDlg::OnChangeSign() {
+    StartFreshEntry();
+    m_display = ReadDisplay() * -1.0;
+    ShowAllFields();
+    FocusMainWindow();
+}
+
+void CCalcDlg::OnClearEntry() {
+    m_display = 0;
+    m_pointAllowed = 1.0;
+    m_freshEntry = 0;
+    ShowAllFields();
+}
+
+void CCalcDlg::OnClearAll() {
+    m_display = 0;
+    m_pointAllowed = 1.0;
+    m_freshEntry = 0;
+    ShowAllFields();
+
+    FormRecord& fields = *this;
+    fields = FormRecord{};
+    ShowAllFields();
+
+    for (const RadioGroup& group : radioGroups()) {
+        for (int member : group.members) SetCheck(member, member == group.defaultMember());
+    }
+    SetCheck(kFringingCheckBox, false);
+
+    for (int label : changingLabels()) SetCaption(label, findControl(label)->caption);
+}
+
+}  // namespace varnock

@@ -1,0 +1,63 @@
+// Return loss, reflection coefficient, VSWR and the impedance extremes of a
+// 50 ohm line from a wattmeter's forward and reflected readings.
+#include <cmath>
+
+#include "app/CalcDlg.h"
+
+namespace varnock {
+namespace {
+constexpr int kForwardBox = 1189;
+constexpr int kReflectedBox = 1196;
+constexpr double kLineImpedance = 50;
+}  // namespace
+
+void CCalcDlg::OnVswrEnterForward() {
+    const double v = ReadDisplay();
+    if (!(v > 0)) return RefuseInput(" Invalid Input, Forward Power must be greater than Zero.");
+    TakeInput(m_fwdPower, v);
+}
+
+// 0 is a valid reading: a perfect match.
+void CCalcDlg::OnVswrEnterReflected() {
+    const double v = ReadDisplay();
+    if (!(v >= 0)) return RefuseInput(" Invalid Input, Reflected Power can not be less than Zero.");
+    TakeInput(m_reflPower, v);
+}
+
+// Each step takes the value the step before stored. A reflected reading above
+// the forward one is a misreading (swapped leads, wrong scale) and is refused
+// rather than turned into a coefficient above 1 and negative impedances.
+void CCalcDlg::OnVswrCalculate() {
+    const double f = ReadBox(kForwardBox);
+    const double r = ReadBox(kReflectedBox);
+    if (!(f > 0)) return ShowExclamation(" Invalid Operation, Forward Power must be greater than Zero.");
+    if (r > f) {
+        return ShowExclamation(
+            " Invalid Operation, Reflected Power can not be greater than Forward Power.");
+    }
+    m_returnLoss = 10 * std::log10(f / r);
+    ShowAllFields();
+    m_reflCoeff = std::sqrt(r / f);
+    ShowAllFields();
+    m_vswr = (m_reflCoeff + 1) / (1 - m_reflCoeff);
+    ShowAllFields();
+    m_zMax = m_vswr * kLineImpedance;
+    ShowAllFields();
+    m_zMin = kLineImpedance / m_vswr;
+    ShowAllFields();
+    EntryReset();
+}
+
+void CCalcDlg::OnVswrHelpForward() {
+    ShowHelp(
+        "To enter Forward Power, just enter a number with your keypad or use the Data Input "
+        "Module. Clicking on <ENTER> button will transfer the number down.");
+}
+
+void CCalcDlg::OnVswrHelpReflected() {
+    ShowHelp(
+        "To enter Reflected Power, just enter a number with your keypad or use the Data Input "
+        "Module. Clicking on <ENTER> button will transfer the number down.");
+}
+
+}  // namespace varnock

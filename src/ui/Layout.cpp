@@ -1,0 +1,335 @@
+#include "ui/Layout.h"
+
+#include <algorithm>
+#include <array>
+
+namespace varnock {
+namespace {
+
+using K = ControlKind;
+constexpr int X = kUnaddressed;
+
+constexpr DialogFrame kMainFrame{"Tolvane Calculator", 512, 338, 8};
+
+// clang-format off
+constexpr ControlSpec kControls[] = {
+    // Data Input Module
+    {X,    K::GroupBox,   "   Data Input Module   ", {7, 9, 84, 108}, 0, "", 0},
+    {1007, K::Edit,       "", {7, 18, 83, 18}, 0, "Display", kDigitsOnly},
+    {1082, K::PushButton, "7", {13, 38, 22, 17}, 0, "", 0},
+    {1083, K::PushButton, "8", {37, 38, 22, 17}, 0, "", 0},
+    {1084, K::PushButton, "9", {61, 38, 22, 17}, 0, "", 0},
+    {1085, K::PushButton, "4", {13, 57, 22, 17}, 0, "", 0},
+    {1086, K::PushButton, "5", {37, 57, 22, 17}, 0, "", 0},
+    {1087, K::PushButton, "6", {61, 57, 22, 17}, 0, "", 0},
+    {1088, K::PushButton, "1", {13, 76, 22, 17}, 0, "", 0},
+    {1089, K::PushButton, "2", {37, 76, 22, 17}, 0, "", 0},
+    {1090, K::PushButton, "3", {61, 76, 22, 17}, 0, "", 0},
+    {1091, K::PushButton, "0", {13, 96, 22, 17}, 0, "", 0},
+    {1092, K::PushButton, ".", {37, 96, 22, 17}, 0, "", 0},
+    {1093, K::PushButton, "+/-", {61, 96, 22, 17}, 0, "", 0},
+    {X,    K::GroupBox,   "", {7, 116, 84, 26}, 0, "", 0},
+    {1122, K::PushButton, "CL&R", {13, 124, 22, 14}, 0, "", 0},
+    {1012, K::PushButton, "&CLEAR ALL", {37, 124, 45, 14}, 0, "", 0},
+
+    // Math Functions
+    {X,    K::GroupBox,    "Math Functions", {94, 9, 96, 133}, 0, "", 0},
+    {1028, K::GroupBox,    "", {98, 17, 89, 18}, 0, "", 0},
+    {1024, K::RadioButton, "Degrees", {101, 23, 43, 10}, 1, "Math Functions", 0},
+    {1025, K::RadioButton, "Radians", {144, 23, 42, 10}, 1, "Math Functions", 0},
+    {1021, K::PushButton,  "SIN", {98, 38, 28, 17}, 0, "", 0},
+    {1029, K::PushButton,  "COS", {128, 38, 28, 17}, 0, "", 0},
+    {1030, K::PushButton,  "LOG", {158, 38, 28, 17}, 0, "", 0},
+    {1031, K::PushButton,  "A-SIN", {98, 57, 28, 17}, 0, "", 0},
+    {1032, K::PushButton,  "A-COS", {128, 57, 28, 17}, 0, "", 0},
+    {1033, K::PushButton,  "10^x", {158, 57, 28, 17}, 0, "", 0},
+    {1034, K::PushButton,  "TAN", {98, 76, 28, 18}, 0, "", 0},
+    {1036, K::PushButton,  "LN", {128, 76, 28, 18}, 0, "", 0},
+    {1038, K::PushButton,  "1 / X", {158, 76, 28, 18}, 0, "", 0},
+    {1035, K::PushButton,  "A-TAN", {98, 96, 28, 17}, 0, "", 0},
+    {1037, K::PushButton,  "EXP", {128, 96, 28, 17}, 0, "", 0},
+    {1039, K::PushButton,  "SQR", {158, 96, 28, 17}, 0, "", 0},
+    {1146, K::PushButton,  "+", {98, 115, 21, 13}, 0, "", kIconFace},
+    {1149, K::PushButton,  "--", {120, 115, 21, 13}, 0, "", kIconFace},
+    {1150, K::PushButton,  "/", {142, 115, 21, 13}, 0, "", kIconFace},
+    {1151, K::PushButton,  "x", {164, 115, 22, 13}, 0, "", kIconFace},
+    {1152, K::PushButton,  "=", {97, 129, 89, 11}, 0, "", kDefaultButton | kIconFace | kTabStop},
+
+    // Wavelength and frequency
+    {X,    K::GroupBox,   "Wavelength && Frequency", {192, 9, 106, 133}, 0, "", 0},
+    {1063, K::PushButton, "WL --> Freq", {198, 21, 45, 14}, 0, "", 0},
+    {1064, K::PushButton, "Freq --> WL", {245, 21, 46, 14}, 0, "", 0},
+    {X,    K::Label,      "[ m to hz ]", {205, 37, 32, 8}, 0, "", 0},
+    {X,    K::Label,      "[ hz to m ]", {252, 37, 32, 8}, 0, "", 0},
+    {X,    K::GroupBox,   "Conversion Options", {196, 47, 98, 92}, 0, "", 0},
+    {1071, K::PushButton, "Hertz > mHz", {199, 57, 44, 14}, 0, "Conversion Options", 0},
+    {1074, K::PushButton, "meter > feet", {245, 57, 44, 14}, 0, "Conversion Options", 0},
+    {1072, K::PushButton, "Hertz > kHz", {199, 73, 44, 14}, 0, "Conversion Options", 0},
+    {1080, K::PushButton, "feet > meter", {245, 73, 44, 14}, 0, "Conversion Options", 0},
+    {1076, K::PushButton, "Hz > secs", {199, 89, 44, 14}, 0, "Conversion Options", 0},
+    {1075, K::PushButton, "meter > miles", {245, 89, 44, 14}, 0, "Conversion Options", 0},
+    {1077, K::PushButton, "secs > Hz", {199, 105, 44, 14}, 0, "Conversion Options", 0},
+    {1078, K::PushButton, "miles > meter", {245, 105, 44, 14}, 0, "Conversion Options", 0},
+    {1073, K::PushButton, "miles > km", {199, 121, 44, 14}, 0, "Conversion Options", 0},
+    {1079, K::PushButton, "km > miles", {245, 121, 44, 14}, 0, "Conversion Options", 0},
+
+    // Power Ratio
+    {X,    K::GroupBox,    "Power Ratio", {300, 9, 95, 133}, 0, "", 0},
+    {X,    K::GroupBox,    "", {303, 16, 87, 32}, 0, "", 0},
+    {1156, K::Edit,        "", {305, 22, 43, 16}, 0, "Power Input", 0},
+    {1160, K::PushButton,  "Enter", {350, 23, 26, 14}, 0, "Power Input", 0},
+    {1176, K::PushButton,  "?", {377, 23, 9, 14}, 0, "Power Input", 0},
+    {1182, K::Label,       "Power Input", {307, 39, 59, 8}, 0, "", 0},
+    {X,    K::GroupBox,    "", {303, 48, 87, 32}, 0, "", 0},
+    {1157, K::Edit,        "", {306, 54, 43, 16}, 0, "Power Output", 0},
+    {1162, K::PushButton,  "Enter", {351, 55, 25, 14}, 0, "Power Output", 0},
+    {1177, K::PushButton,  "?", {378, 55, 9, 14}, 0, "Power Output", 0},
+    {1183, K::Label,       "Power Output", {307, 70, 64, 8}, 0, "", 0},
+    {X,    K::GroupBox,    "", {303, 80, 88, 35}, 0, "", 0},
+    {1184, K::Label,       "Power Ratio (dB)", {331, 86, 54, 8}, 0, "", 0},
+    {1158, K::Edit,        "", {329, 95, 58, 16}, 0, "Power Ratio (dB)", 0},
+    {1181, K::PushButton,  "=", {306, 96, 21, 14}, 0, "Power Ratio (dB)", 0},
+    {X,    K::GroupBox,    "Calculate For:", {303, 115, 88, 24}, 0, "", 0},
+    {1178, K::RadioButton, "dB", {306, 126, 25, 10}, 6, "Calculate For:", 0},
+    {1179, K::RadioButton, "Pin", {331, 126, 26, 10}, 6, "Calculate For:", 0},
+    {1180, K::RadioButton, "Pout", {358, 126, 31, 10}, 6, "Calculate For:", 0},
+
+    // dB Conversions
+    {1004, K::GroupBox,   "dB Conversions", {397, 9, 108, 133}, 0, "", 0},
+    {X,    K::GroupBox,   "dBm && Watts", {401, 19, 100, 52}, 0, "", 0},
+    {1000, K::PushButton, "mW to dBm", {405, 34, 45, 14}, 0, "dBm && Watts", 0},
+    {1001, K::PushButton, "dBm to mW", {452, 34, 45, 14}, 0, "dBm && Watts", 0},
+    {1019, K::PushButton, "W to dBm", {405, 51, 45, 14}, 0, "dBm && Watts", 0},
+    {1020, K::PushButton, "dBm to W", {452, 51, 45, 14}, 0, "dBm && Watts", 0},
+    {X,    K::GroupBox,   "dBmV && Volts @ 75 ohms", {401, 73, 100, 65}, 0, "", 0},
+    {1013, K::PushButton, "uV to dBmV", {405, 85, 46, 14}, 0, "dBmV && Volts @ 75 ohms", 0},
+    {1014, K::PushButton, "dBmV to uV", {453, 85, 44, 14}, 0, "dBmV && Volts @ 75 ohms", 0},
+    {1015, K::PushButton, "mV to dBmV", {405, 102, 46, 14}, 0, "dBmV && Volts @ 75 ohms", 0},
+    {1016, K::PushButton, "dBmV to mV", {453, 102, 44, 14}, 0, "dBmV && Volts @ 75 ohms", 0},
+    {1017, K::PushButton, "V to dBmV", {405, 119, 46, 14}, 0, "dBmV && Volts @ 75 ohms", 0},
+    {1018, K::PushButton, "dBmV to V", {453, 119, 44, 14}, 0, "dBmV && Volts @ 75 ohms", 0},
+
+    // Free Space Path Loss
+    {1113, K::GroupBox,    "Free Space Path Loss", {7, 144, 99, 120}, 0, "", 0},
+    {X,    K::GroupBox,    "Frequency", {11, 153, 92, 35}, 0, "", 0},
+    {1114, K::Edit,        "", {13, 163, 43, 16}, 0, "Frequency", kTabStop},
+    {1116, K::PushButton,  "Enter", {58, 164, 30, 14}, 0, "Frequency", 0},
+    {1120, K::PushButton,  "?", {89, 164, 9, 14}, 0, "Frequency", 0},
+    {X,    K::Label,       "In mHz", {17, 179, 23, 8}, 0, "Frequency", 0},
+    {X,    K::GroupBox,    "Distance", {11, 189, 92, 43}, 0, "", 0},
+    {1115, K::Edit,        "", {13, 199, 43, 16}, 0, "Distance", kTabStop},
+    {1117, K::PushButton,  "Enter", {58, 200, 30, 14}, 0, "Distance", 0},
+    {1121, K::PushButton,  "?", {89, 200, 9, 14}, 0, "Distance", 0},
+    {X,    K::GroupBox,    "", {13, 213, 87, 16}, 0, "Distance", 0},
+    {1147, K::RadioButton, "kms", {17, 218, 39, 10}, 4, "Distance", kPushLike},
+    {1148, K::RadioButton, "miles", {59, 218, 37, 10}, 4, "Distance", kPushLike},
+    {X,    K::GroupBox,    "Path Loss in dB", {11, 232, 91, 29}, 0, "", 0},
+    {1118, K::Edit,        "", {13, 242, 60, 16}, 0, "Path Loss in dB", kTabStop},
+    {1119, K::PushButton,  "= Loss", {75, 243, 24, 15}, 0, "Path Loss in dB", 0},
+
+    // Line of Sight to Horizon
+    {X,    K::GroupBox,    "Line of Sight to Horizon", {110, 144, 95, 120}, 0, "", 0},
+    {X,    K::GroupBox,    "Antenna Height", {114, 154, 87, 35}, 0, "", 0},
+    {1126, K::Edit,        "", {116, 163, 40, 16}, 0, "Antenna Height", 0},
+    {1127, K::PushButton,  "Enter", {158, 164, 30, 14}, 0, "Antenna Height", 0},
+    {1128, K::PushButton,  "?", {189, 164, 9, 14}, 0, "Antenna Height", 0},
+    {1135, K::Label,       "In Meters", {119, 179, 48, 8}, 0, "Antenna Height", 0},
+    {X,    K::GroupBox,    "Distance to Horizon", {114, 190, 87, 35}, 0, "", 0},
+    {1129, K::Edit,        "", {116, 200, 81, 16}, 0, "Distance to Horizon", 0},
+    {1136, K::Label,       "In Kilometers", {119, 216, 41, 8}, 0, "Distance to Horizon", 0},
+    {1133, K::GroupBox,    "Measurement Convert", {114, 227, 87, 34}, 0, "", 0},
+    {1130, K::RadioButton, "Metric", {127, 237, 35, 10}, 2, "Measurement Convert", 0},
+    {1131, K::RadioButton, "Standard", {127, 248, 45, 10}, 2, "Measurement Convert", 0},
+
+    // Antenna Length Cutting
+    {X,    K::GroupBox,    "Antenna Length Cutting", {208, 144, 93, 120}, 0, "", 0},
+    {1132, K::Edit,        "", {212, 155, 42, 14}, 0, "Freq (mHz)", 0},
+    {1143, K::PushButton,  "Enter", {255, 156, 31, 12}, 0, "Freq (mHz)", 0},
+    {1144, K::PushButton,  "?", {287, 156, 9, 12}, 0, "Freq (mHz)", 0},
+    {X,    K::Label,       "Freq (mHz)", {214, 170, 35, 8}, 0, "", 0},
+    {X,    K::Label,       "Cut Antenna to:", {213, 179, 50, 8}, 0, "", 0},
+    {1145, K::Edit,        "", {211, 187, 61, 14}, 0, "Cut Antenna to:", 0},
+    {1188, K::Label,       "Cm", {274, 190, 21, 8}, 0, "", 0},
+    {X,    K::GroupBox,    "", {211, 199, 86, 17}, 0, "", 0},
+    {1187, K::RadioButton, "metric", {214, 205, 34, 9}, 7, "Antenna Length Cutting", 0},
+    {1186, K::RadioButton, "standard", {250, 205, 43, 9}, 7, "Antenna Length Cutting", 0},
+    {1185, K::CheckBox,    "Capacitive Fringing", {214, 217, 76, 10}, 0, "", kWordWrap},
+    {X,    K::GroupBox,    "Wavelength", {211, 227, 86, 35}, 0, "", 0},
+    {1137, K::RadioButton, "1/4", {213, 238, 27, 10}, 3, "Wavelength", 0},
+    {1138, K::RadioButton, "3/8", {241, 238, 27, 10}, 3, "Wavelength", 0},
+    {1139, K::RadioButton, "1/2", {269, 238, 26, 10}, 3, "Wavelength", 0},
+    {1140, K::RadioButton, "5/8", {213, 249, 27, 10}, 3, "Wavelength", 0},
+    {1141, K::RadioButton, "3/4", {241, 249, 27, 10}, 3, "Wavelength", 0},
+    {1142, K::RadioButton, "Full", {269, 249, 25, 10}, 3, "Wavelength", 0},
+
+    // Beam Tilt Calculator
+    {X,    K::GroupBox,    "Beam Tilt Calculator", {304, 144, 147, 120}, 0, "", 0},
+    {1125, K::Edit,        "", {307, 155, 43, 14}, 0, "Ant. HAAT (meters)", 0},
+    {1161, K::PushButton,  "Enter", {352, 156, 21, 12}, 0, "Ant. HAAT (meters)", 0},
+    {1175, K::Label,       "Ant. HAAT (meters)", {377, 159, 62, 8}, 0, "", 0},
+    {1134, K::Edit,        "", {307, 169, 43, 14}, 0, "V. Beamwidth (deg)", 0},
+    {1167, K::PushButton,  "Enter", {352, 170, 21, 12}, 0, "V. Beamwidth (deg)", 0},
+    {X,    K::Label,       "V. Beamwidth (deg)", {377, 172, 62, 8}, 0, "", 0},
+    {1155, K::Edit,        "", {307, 183, 43, 14}, 0, "Down Tilt (degrees)", 0},
+    {1168, K::PushButton,  "Enter", {352, 184, 21, 12}, 0, "Down Tilt (degrees)", 0},
+    {X,    K::Label,       "Down Tilt (degrees)", {377, 186, 62, 8}, 0, "", 0},
+    {X,    K::GroupBox,    "", {355, 195, 92, 18}, 0, "", 0},
+    {1169, K::RadioButton, "Metric", {359, 201, 37, 11}, 5, "Beam Tilt Calculator", 0},
+    {1170, K::RadioButton, "Standard", {395, 201, 45, 11}, 5, "Beam Tilt Calculator", 0},
+    {1163, K::PushButton,  "Calculate", {308, 199, 42, 14}, 0, "Beam Tilt Calculator", 0},
+    {X,    K::Label,       "Radio Horizon:", {309, 214, 48, 8}, 0, "", 0},
+    {1165, K::Edit,        "", {308, 223, 52, 14}, 0, "Radio Horizon:", 0},
+    {1171, K::Label,       "kms", {361, 226, 14, 8}, 0, "", 0},
+    {X,    K::Label,       "Main Lobe:", {383, 214, 36, 8}, 0, "", 0},
+    {1164, K::Edit,        "", {381, 222, 52, 14}, 0, "Main Lobe:", 0},
+    {1173, K::Label,       "kms", {435, 225, 14, 8}, 0, "", 0},
+    {X,    K::Label,       "Lower 3dB Lobe:", {309, 239, 55, 8}, 0, "", 0},
+    {1159, K::Edit,        "", {308, 247, 52, 14}, 0, "Lower 3dB Lobe:", 0},
+    {1172, K::Label,       "kms", {361, 250, 14, 8}, 0, "", 0},
+    {X,    K::Label,       "Upper 3dB Lobe:", {382, 238, 55, 8}, 0, "", 0},
+    {1166, K::Edit,        "", {381, 247, 52, 14}, 0, "Upper 3dB Lobe:", 0},
+    {1174, K::Label,       "kms", {435, 250, 14, 8}, 0, "", 0},
+
+    // Temperature
+    {X,    K::GroupBox,   "Temperature", {454, 145, 51, 61}, 0, "", 0},
+    {1042, K::PushButton, "C > F", {457, 156, 22, 14}, 0, "Temperature", 0},
+    {1040, K::PushButton, "F > C", {480, 156, 22, 14}, 0, "Temperature", 0},
+    {1045, K::PushButton, "K > F", {457, 172, 22, 14}, 0, "Temperature", 0},
+    {1041, K::PushButton, "F > K", {480, 172, 22, 14}, 0, "Temperature", 0},
+    {1043, K::PushButton, "C > K", {457, 188, 22, 14}, 0, "Temperature", 0},
+    {1044, K::PushButton, "K > C", {480, 188, 22, 14}, 0, "Temperature", 0},
+
+    // Close
+    {58112, K::PushButton, "CLOSE", {454, 207, 51, 57}, 0, "", 0},
+
+    // VSWR
+    {X,    K::GroupBox,   "VSWR using a Wattmeter ( 50 Ohm Transmission Line)", {7, 265, 323, 69}, 0, "", 0},
+    {X,    K::Label,      "Forward Power", {16, 277, 48, 8}, 0, "", 0},
+    {1189, K::Edit,       "", {14, 286, 43, 16}, 0, "Forward Power", 0},
+    {1192, K::PushButton, "Enter", {59, 288, 30, 15}, 0, "Forward Power", 0},
+    {1193, K::PushButton, "?", {90, 288, 9, 15}, 0, "Forward Power", 0},
+    {X,    K::Label,      "Reflected Power", {15, 304, 54, 8}, 0, "", 0},
+    {1196, K::Edit,       "", {14, 313, 43, 16}, 0, "Reflected Power", 0},
+    {1197, K::PushButton, "Enter", {59, 314, 30, 15}, 0, "Reflected Power", 0},
+    {1198, K::PushButton, "?", {90, 314, 9, 15}, 0, "Reflected Power", 0},
+    {X,    K::GroupBox,   "", {110, 275, 62, 28}, 0, "", 0},
+    {1191, K::PushButton, "Calculate", {113, 284, 55, 15}, 0, "VSWR", 0},
+    {X,    K::GroupBox,   "VSWR", {110, 304, 62, 28}, 0, "", 0},
+    {1190, K::Edit,       "", {113, 313, 55, 16}, 0, "VSWR", 0},
+    {X,    K::GroupBox,   "Return Loss (dB)", {176, 275, 63, 28}, 0, "", 0},
+    {1195, K::Edit,       "", {179, 284, 56, 16}, 0, "Return Loss (dB)", 0},
+    {X,    K::GroupBox,   "Ref. Coefficient", {176, 304, 63, 28}, 0, "", 0},
+    {1194, K::Edit,       "", {179, 313, 56, 16}, 0, "Ref. Coefficient", 0},
+    {X,    K::GroupBox,   "Zmax", {242, 275, 85, 28}, 0, "", 0},
+    {1199, K::Edit,       "", {245, 284, 56, 16}, 0, "Zmax", 0},
+    {X,    K::Label,      "Ohms", {304, 288, 19, 8}, 0, "Zmax", 0},
+    {X,    K::GroupBox,   "Zmin", {242, 304, 85, 28}, 0, "", 0},
+    {1203, K::Edit,       "", {245, 313, 56, 16}, 0, "Zmin", 0},
+    {X,    K::Label,      "Ohms", {304, 316, 19, 8}, 0, "Zmin", 0},
+
+    // Scratch Pad
+    {X,    K::GroupBox,      "Scratch Pad", {333, 265, 172, 69}, 0, "", 0},
+    {1221, K::MultiLineEdit, "", {336, 275, 135, 56}, 0, "Scratch Pad", 0},
+    {1223, K::PushButton,    "Exit", {473, 275, 29, 27}, 0, "Scratch Pad", 0},
+    {1224, K::PushButton,    "Clear", {473, 303, 29, 28}, 0, "Scratch Pad", 0},
+
+    // Hidden boxes that carry the entry and arithmetic state
+    {1094, K::Edit, "", {454, 242, 17, 14}, 0, "", kHidden},
+    {1097, K::Edit, "", {463, 242, 16, 14}, 0, "", kHidden},
+    {1153, K::Edit, "", {473, 242, 16, 14}, 0, "", kHidden},
+    {1154, K::Edit, "", {485, 242, 19, 14}, 0, "", kHidden},
+
+    // Hidden keypad twins: their mnemonics are the keyboard shortcuts
+    {1103, K::PushButton, "&0", {478, 234, 8, 14}, 0, "", kHidden},
+    {1099, K::PushButton, "&1", {480, 234, 8, 14}, 0, "", kHidden},
+    {1101, K::PushButton, "&2", {482, 234, 8, 14}, 0, "", kHidden},
+    {1102, K::PushButton, "&3", {484, 234, 8, 14}, 0, "", kHidden},
+    {1104, K::PushButton, "&4", {486, 234, 8, 14}, 0, "", kHidden},
+    {1100, K::PushButton, "&5", {478, 237, 8, 14}, 0, "", kHidden},
+    {1109, K::PushButton, "&6", {480, 237, 8, 14}, 0, "", kHidden},
+    {1110, K::PushButton, "&7", {482, 237, 8, 14}, 0, "", kHidden},
+    {1105, K::PushButton, "&8", {484, 237, 8, 14}, 0, "", kHidden},
+    {1106, K::PushButton, "&9", {486, 237, 8, 14}, 0, "", kHidden},
+    {1108, K::PushButton, "&.", {487, 237, 8, 14}, 0, "", kHidden},
+    {1107, K::PushButton, "&-", {478, 237, 8, 14}, 0, "", kHidden},
+    {1111, K::PushButton, "&+", {480, 237, 8, 14}, 0, "", kHidden},
+    {1112, K::PushButton, "&*", {482, 237, 8, 14}, 0, "", kHidden},
+    {1123, K::PushButton, "&/", {484, 237, 8, 14}, 0, "", kHidden},
+    {1124, K::PushButton, "&=", {486, 237, 8, 14}, 0, "", kHidden},
+};
+// clang-format on
+
+constexpr int kDegreesGroup[] = {1024, 1025};
+constexpr int kLosUnitGroup[] = {1130, 1131};
+constexpr int kFractionGroup[] = {1137, 1138, 1139, 1140, 1141, 1142};
+constexpr int kPathUnitGroup[] = {1147, 1148};
+constexpr int kTiltUnitGroup[] = {1169, 1170};
+constexpr int kPowerModeGroup[] = {1178, 1179, 1180};
+constexpr int kCutUnitGroup[] = {1187, 1186};
+
+// In the order in which start-up and "CLEAR ALL" set them; the radioGroup
+// column of the table above numbers them from 1.
+const RadioGroup kRadioGroups[] = {
+    {kDegreesGroup},  {kLosUnitGroup},   {kFractionGroup}, {kPathUnitGroup},
+    {kTiltUnitGroup}, {kPowerModeGroup}, {kCutUnitGroup},
+};
+
+}  // namespace
+
+const DialogFrame& mainWindowFrame() { return kMainFrame; }
+
+std::span<const ControlSpec> controls() { return kControls; }
+
+const ControlSpec* findControl(int id) {
+    if (id == kUnaddressed) return nullptr;
+    for (const ControlSpec& control : kControls) {
+        if (control.id == id) return &control;
+    }
+    return nullptr;
+}
+
+std::span<const RadioGroup> radioGroups() { return kRadioGroups; }
+
+const RadioGroup* radioGroupOf(int id) {
+    const ControlSpec* control = findControl(id);
+    if (control == nullptr || control->radioGroup == 0) return nullptr;
+    return &kRadioGroups[control->radioGroup - 1];
+}
+
+int defaultButtonId() {
+    for (const ControlSpec& control : kControls) {
+        if (control.is(kDefaultButton)) return control.id;
+    }
+    return kUnaddressed;
+}
+
+int twinForKey(char key) {
+    if (key == 0) return 0;
+    for (const ControlSpec& control : kControls) {
+        if (control.kind == ControlKind::PushButton && control.is(kHidden) &&
+            mnemonicOf(control.caption) == key) {
+            return control.id;
+        }
+    }
+    return 0;
+}
+
+std::string plainCaption(std::string_view caption) {
+    std::string plain;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+char mnemonicOf(std::string_view caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return caption[i + 1];
+        ++i;
+    }
+    return 0;
+}
+
+}  // namespace varnock

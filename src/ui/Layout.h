@@ -1,0 +1,98 @@
+// The main window's controls: one table that the desktop window, the console
+// and the tests all read. Rectangles are in dialog units of the window font.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace varnock {
+
+enum class ControlKind {
+    GroupBox,
+    PushButton,
+    RadioButton,
+    CheckBox,
+    Edit,
+    MultiLineEdit,
+    Label,
+};
+
+// Flags of a control, or-ed together.
+enum ControlFlag : unsigned {
+    kNoFlags = 0,
+    kDefaultButton = 1u << 0,  // Return presses it when no other push button has the focus
+    kIconFace = 1u << 1,       // shows an icon instead of its caption
+    kTabStop = 1u << 2,
+    kHidden = 1u << 3,         // exists, never shown
+    kPushLike = 1u << 4,       // radio drawn as a flat toggle button
+    kDigitsOnly = 1u << 5,
+    kWordWrap = 1u << 6,       // caption may run over several lines
+    kNoMnemonic = 1u << 7,
+};
+
+struct DialogRect {
+    int x, y, width, height;
+};
+
+// An identifier of -1 marks a frame or label that no code addresses.
+inline constexpr int kUnaddressed = -1;
+
+struct ControlSpec {
+    int id;
+    ControlKind kind;
+    std::string_view caption;  // as stored: "&" marks a mnemonic, "&&" a literal "&"
+    DialogRect rect;
+    int radioGroup;            // 1-based index into radioGroups(), 0 for none
+    std::string_view frame;    // caption of the frame or label that names this control
+    unsigned flags;
+
+    bool is(ControlFlag flag) const { return (flags & flag) != 0; }
+    bool isVisible() const { return !is(kHidden); }
+};
+
+struct DialogFrame {
+    std::string_view title;
+    int width, height;  // dialog units
+    int fontPointSize;
+};
+
+const DialogFrame& mainWindowFrame();
+
+// Every control of the main window, in creation (and tab) order.
+std::span<const ControlSpec> controls();
+
+// The control with this identifier, or nullptr.
+const ControlSpec* findControl(int id);
+
+// Radio groups in the order the window sets them up; the first member of each
+// is the one checked at start-up and by "CLEAR ALL".
+struct RadioGroup {
+    std::span<const int> members;
+    int defaultMember() const { return members.front(); }
+};
+std::span<const RadioGroup> radioGroups();
+
+// The group that holds this radio button, or nullptr.
+const RadioGroup* radioGroupOf(int id);
+
+// The one check box, which stands alone.
+inline constexpr int kFringingCheckBox = 1185;
+
+// The default push button ("=").
+int defaultButtonId();
+
+// The scratch pad, the one box that takes typing.
+inline constexpr int kScratchPad = 1221;
+
+// The hidden keypad twin whose mnemonic is this character, or 0.
+int twinForKey(char key);
+
+// The caption with mnemonic marks resolved: "&CLEAR ALL" gives "CLEAR ALL",
+// "dBm && Watts" gives "dBm & Watts".
+std::string plainCaption(std::string_view caption);
+
+// The mnemonic character of a caption, or 0.
+char mnemonicOf(std::string_view caption);
+
+}  // namespace varnock

@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds the calculator (installing what is missing) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh build
+exec build/src/desktop/Varnock "$@"

@@ -41,8 +41,9 @@ void CCalcDlg::OnFocusBounce() {
 }
 
 void CCalcDlg::ShowAllFields() {
-    for (const FieldBinding& binding : formFields()) {
-        m_window.setBoxText(binding.box, binding.text(record()));
+    const auto fields = formFields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        m_window.setBoxText(fields[i].box, m_fieldTexts.text(i, fields[i], record()));
     }
 }
 

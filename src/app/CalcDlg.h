@@ -210,6 +210,7 @@ private:
     void SetPowerMode(int mode);
 
     WindowOps& m_window;
+    FieldTexts m_fieldTexts;
 };
 
 }  // namespace varnock

@@ -1,5 +1,7 @@
 #include "form/FormRecord.h"
 
+#include <bit>
+
 #include "form/NumberText.h"
 
 namespace varnock {
@@ -31,6 +33,23 @@ constexpr int kChangingLabels[] = {1135, 1136, 1175, 1171, 1173, 1172,
 std::string FieldBinding::text(const FormRecord& record) const {
     if (auto d = std::get_if<double R::*>(&field)) return formatDouble(record.**d);
     return formatInt(record.*std::get<int R::*>(field));
+}
+
+const std::string& FieldTexts::text(std::size_t index, const FieldBinding& binding,
+                                    const FormRecord& record) {
+    std::uint64_t bits = 0;
+    if (auto d = std::get_if<double R::*>(&binding.field)) {
+        bits = std::bit_cast<std::uint64_t>(record.**d);
+    } else {
+        bits = static_cast<std::uint32_t>(record.*std::get<int R::*>(binding.field));
+    }
+    Entry& entry = m_entries.at(index);
+    if (!entry.valid || entry.bits != bits) {
+        entry.text = binding.text(record);
+        entry.bits = bits;
+        entry.valid = true;
+    }
+    return entry.text;
 }
 
 std::span<const FieldBinding> formFields() { return kFields; }

@@ -3,6 +3,8 @@
 // back into the record.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <variant>
@@ -48,6 +50,23 @@ struct FieldBinding {
 
     // The field's value as its box shows it: doubles "%.15g", ints "%d".
     std::string text(const FormRecord& record) const;
+};
+
+// The texts of the record's fields as last formatted. Showing all fields
+// happens several times per key while most values stay the same, so a field
+// is formatted again only when its value has changed.
+class FieldTexts {
+public:
+    const std::string& text(std::size_t index, const FieldBinding& binding,
+                            const FormRecord& record);
+
+private:
+    struct Entry {
+        bool valid = false;
+        std::uint64_t bits = 0;  // the double's bit pattern, or the int
+        std::string text;
+    };
+    std::array<Entry, 29> m_entries;
 };
 
 // The 29 bindings in exchange order.

@@ -26,6 +26,7 @@ void FakeWindow::setCheckState(int id, int state) { checks[id] = state; }
 void FakeWindow::setCaption(int id, std::string_view text) { captions[id] = std::string(text); }
 
 void FakeWindow::messageBox(std::string_view text, MessageIcon icon) {
+    displayDuringMessage = boxText(1007);
     events.push_back((icon == MessageIcon::Exclamation ? "exclamation: " : "question: ") +
                      std::string(text));
 }

@@ -30,6 +30,8 @@ public:
     // "beep", "focus", "exclamation: TEXT", "question: TEXT", "close", "about".
     std::vector<std::string> events;
     int showCount = 0;  // setBoxText calls on the display
+    // The display's text while the last message box was open.
+    std::string displayDuringMessage;
 };
 
 // A calculator opened on a fake window, driven like the real one: a click on

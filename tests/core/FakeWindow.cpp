@@ -73,6 +73,21 @@ std::vector<std::string> Calculator::takeEvents() {
     return taken;
 }
 
+std::vector<std::string> Calculator::takeMessages() {
+    std::vector<std::string> messages;
+    for (std::string& event : takeEvents()) {
+        if (event.starts_with("exclamation: ") || event.starts_with("question: ")) {
+            messages.push_back(std::move(event));
+        }
+    }
+    return messages;
+}
+
+void Calculator::enter(std::string_view keys, int key) {
+    type(keys);
+    click(key);
+}
+
 int keypadButton(char key) {
     switch (key) {
         case '0': return 1091;

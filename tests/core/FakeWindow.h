@@ -51,6 +51,10 @@ public:
     const FormRecord& record() const { return dialog.record(); }
     // Events since the last call.
     std::vector<std::string> takeEvents();
+    // The message boxes among the events since the last call.
+    std::vector<std::string> takeMessages();
+    // Types the keys into the display, then clicks a panel's key.
+    void enter(std::string_view keys, int key);
 
     FakeWindow window;
     CCalcDlg dialog{window};

@@ -26,7 +26,7 @@ void FakeWindow::setCheckState(int id, int state) { checks[id] = state; }
 void FakeWindow::setCaption(int id, std::string_view text) { captions[id] = std::string(text); }
 
 void FakeWindow::messageBox(std::string_view text, MessageIcon icon) {
-    displayAtLastMessage = boxText(1007);
+    displayDuringMessage = boxText(1007);
     events.push_back((icon == MessageIcon::Exclamation ? "exclamation: " : "question: ") +
                      std::string(text));
 }
@@ -71,6 +71,21 @@ std::vector<std::string> Calculator::takeEvents() {
     std::vector<std::string> taken;
     taken.swap(window.events);
     return taken;
+}
+
+std::vector<std::string> Calculator::takeMessages() {
+    std::vector<std::string> messages;
+    for (std::string& event : takeEvents()) {
+        if (event.starts_with("exclamation: ") || event.starts_with("question: ")) {
+            messages.push_back(std::move(event));
+        }
+    }
+    return messages;
+}
+
+void Calculator::enter(std::string_view keys, int key) {
+    type(keys);
+    click(key);
 }
 
 int keypadButton(char key) {

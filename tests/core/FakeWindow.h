@@ -30,8 +30,8 @@ public:
     // "beep", "focus", "exclamation: TEXT", "question: TEXT", "close", "about".
     std::vector<std::string> events;
     int showCount = 0;  // setBoxText calls on the display
-    // What the display showed while the last message box was open.
-    std::string displayAtLastMessage;
+    // The display's text while the last message box was open.
+    std::string displayDuringMessage;
 };
 
 // A calculator opened on a fake window, driven like the real one: a click on
@@ -51,6 +51,10 @@ public:
     const FormRecord& record() const { return dialog.record(); }
     // Events since the last call.
     std::vector<std::string> takeEvents();
+    // The message boxes among the events since the last call.
+    std::vector<std::string> takeMessages();
+    // Types the keys into the display, then clicks a panel's key.
+    void enter(std::string_view keys, int key);
 
     FakeWindow window;
     CCalcDlg dialog{window};

@@ -54,7 +54,7 @@ TEST_P(InPlaceRefusal, ShowsTheMessageThenZeroAndKeepsTheEntry) {
 
     EXPECT_EQ(calc.takeEvents(),
               std::vector<std::string>{std::string("exclamation: ") + GetParam().message});
-    EXPECT_EQ(calc.window.displayAtLastMessage, input);
+    EXPECT_EQ(calc.window.displayDuringMessage, input);
     EXPECT_EQ(calc.display(), "0");
     EXPECT_EQ(calc.record().m_display, 0.0);
     EXPECT_EQ(calc.record().m_freshEntry, before.m_freshEntry);

@@ -1,0 +1,23 @@
+#include "CalcApp.h"
+
+#include <clocale>
+
+#include "CalcWindow.h"
+#include "ControlFactory.h"
+#include "Glyphs.h"
+#include "ui/Strings.h"
+
+CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // QApplication adopts the environment's locale; numbers are written with
+    // "%.15g" and read with strtod, which must always use a point.
+    std::setlocale(LC_NUMERIC, "C");
+    setApplicationName(toQString(varnock::kAppName));
+    setApplicationVersion(toQString(varnock::kVersion));
+    setWindowIcon(glyphIcon(Glyph::Calculator));
+}
+
+bool CCalcApp::InitInstance() {
+    CalcWindow window;
+    window.exec();
+    return false;
+}

@@ -1,0 +1,251 @@
+#include "CalcWindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "AboutDlg.h"
+#include "ControlFactory.h"
+#include "DialogUnits.h"
+#include "Glyphs.h"
+#include "KeyboardTwins.h"
+#include "ui/Routing.h"
+#include "ui/Strings.h"
+#include "ui/SystemMenu.h"
+
+using varnock::ControlKind;
+using varnock::ControlSpec;
+
+namespace {
+
+// An operator key's glyph fills most of the key's height.
+void fitIconFace(QWidget* widget) {
+    auto* button = qobject_cast<QPushButton*>(widget);
+    if (button == nullptr || button->icon().isNull()) return;
+    const int side = qRound(button->height() * 0.7);
+    button->setIconSize(QSize(side, side));
+}
+
+}  // namespace
+
+CalcWindow::CalcWindow(QWidget* parent) : QDialog(parent) {
+    // A fixed application window: title, system menu, minimise and close,
+    // but no maximise box and no sizing border.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(toQString(varnock::mainWindowFrame().title));
+    setWindowIcon(glyphIcon(Glyph::Calculator));
+
+    createControls();
+    createRadioGroups();
+    createSystemMenu();
+
+    m_calc.OnInitDialog();
+    controlWidget(varnock::defaultButtonId())->setFocus();
+}
+
+CalcWindow::~CalcWindow() = default;
+
+void CalcWindow::createControls() {
+    std::vector<Placement> placements;
+    std::vector<QWidget*> frames;
+    for (const ControlSpec& spec : varnock::controls()) {
+        QWidget* widget = createControl(spec, this);
+        if (spec.id != varnock::kUnaddressed) m_controls[spec.id] = widget;
+        if (spec.kind == ControlKind::GroupBox) frames.push_back(widget);
+        placements.push_back({widget, spec.rect});
+        wireControl(spec, widget);
+    }
+    // Frames lie under every control they enclose.
+    for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) (*frame)->lower();
+
+    const DialogUnits units = fittingUnits(font(), placements);
+    place(units, placements);
+    for (const Placement& placement : placements) fitIconFace(placement.widget);
+    const varnock::DialogFrame& frame = varnock::mainWindowFrame();
+    setFixedSize(units.toPixels(frame.width, frame.height));
+}
+
+void CalcWindow::wireControl(const ControlSpec& spec, QWidget* widget) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        const int id = spec.id;
+        connect(button, &QAbstractButton::clicked, this, [this, id] { m_calc.OnClicked(id); });
+    }
+    if (varnock::findFocusHandler(spec.id) != nullptr) {
+        m_focusRoutedBoxes[widget] = spec.id;
+        widget->installEventFilter(this);
+    }
+    if (spec.id == varnock::kScratchPad) widget->installEventFilter(this);
+}
+
+void CalcWindow::createRadioGroups() {
+    for (const varnock::RadioGroup& members : varnock::radioGroups()) {
+        auto* group = new QButtonGroup(this);
+        group->setExclusive(true);
+        for (int id : members.members) group->addButton(checkable(id), id);
+    }
+}
+
+void CalcWindow::createSystemMenu() {
+    m_systemMenu = new QMenu(this);
+    m_systemMenu->setObjectName(QStringLiteral("systemMenu"));
+    for (const varnock::MenuEntry& entry : varnock::systemMenu()) {
+        if (entry.isSeparator()) {
+            m_systemMenu->addSeparator();
+            continue;
+        }
+        QAction* action = m_systemMenu->addAction(toQString(entry.text));
+        const unsigned command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { runSystemCommand(command); });
+    }
+}
+
+QWidget* CalcWindow::controlWidget(int id) const {
+    auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+QAbstractButton* CalcWindow::checkable(int id) const {
+    return qobject_cast<QAbstractButton*>(controlWidget(id));
+}
+
+// ---- What the calculator asks of the window
+
+std::string CalcWindow::boxText(int id) const {
+    QWidget* widget = controlWidget(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+    if (auto* pad = qobject_cast<QPlainTextEdit*>(widget)) return pad->toPlainText().toStdString();
+    return {};
+}
+
+void CalcWindow::setBoxText(int id, std::string_view text) {
+    QWidget* widget = controlWidget(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(toQString(text));
+    if (auto* pad = qobject_cast<QPlainTextEdit*>(widget)) pad->setPlainText(toQString(text));
+}
+
+int CalcWindow::checkState(int id) const {
+    QAbstractButton* button = checkable(id);
+    return button != nullptr && button->isChecked() ? 1 : 0;
+}
+
+void CalcWindow::setCheckState(int id, int state) {
+    QAbstractButton* button = checkable(id);
+    if (button == nullptr) return;
+    // An exclusive group would move or refuse the mark itself; the partners
+    // must stay exactly as they are.
+    QButtonGroup* group = button->group();
+    if (group != nullptr) group->setExclusive(false);
+    button->setChecked(state == 1);
+    if (group != nullptr) group->setExclusive(true);
+}
+
+void CalcWindow::setCaption(int id, std::string_view text) {
+    QWidget* widget = controlWidget(id);
+    const ControlSpec* spec = varnock::findControl(id);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(labelText(text, spec != nullptr && spec->is(varnock::kNoMnemonic)));
+        label->setAccessibleName(label->text());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(toQString(text));
+    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        box->setTitle(toQString(text));
+    }
+}
+
+void CalcWindow::messageBox(std::string_view text, varnock::MessageIcon icon) {
+    const auto shown =
+        icon == varnock::MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning;
+    QMessageBox box(shown, toQString(varnock::kAppName), toQString(text), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void CalcWindow::beep() {
+    QApplication::beep();
+    emit beeped();
+}
+
+void CalcWindow::focusMainWindow() { setFocus(Qt::OtherFocusReason); }
+
+void CalcWindow::endDialog() { QDialog::done(QDialog::Rejected); }
+
+void CalcWindow::runAboutBox() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+// ---- What the user does
+
+void CalcWindow::reject() { m_calc.OnCancel(); }
+
+void CalcWindow::runTwin(char key) { m_calc.OnClicked(varnock::twinForKey(key)); }
+
+void CalcWindow::keyPressEvent(QKeyEvent* event) {
+    if (const char key = twinKeyOf(*event)) {
+        runTwin(key);
+        return;
+    }
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        popUpSystemMenu(mapToGlobal(QPoint(0, 0)));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        auto box = m_focusRoutedBoxes.find(watched);
+        if (box != m_focusRoutedBoxes.end()) m_calc.OnSetFocus(box->second);
+    } else if (event->type() == QEvent::KeyPress &&
+               watched == controlWidget(varnock::kScratchPad)) {
+        // The pad takes plain keys as text; with Alt they stay mnemonics.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const char twin = twinKeyOf(*key);
+        if (twin != 0 && isAltMnemonic(*key)) {
+            runTwin(twin);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CalcWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // A right click over a control belongs to the control.
+    if (event->reason() == QContextMenuEvent::Mouse && childAt(event->pos()) != nullptr) {
+        event->ignore();
+        return;
+    }
+    popUpSystemMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                : mapToGlobal(QPoint(0, 0)));
+}
+
+void CalcWindow::popUpSystemMenu(const QPoint& globalPos) {
+    if (m_systemMenu->isVisible()) return;
+    m_systemMenu->popup(globalPos);
+}
+
+void CalcWindow::runSystemCommand(unsigned command) {
+    switch (command) {
+        case varnock::kCommandMinimize:
+            showMinimized();
+            break;
+        case varnock::kCommandClose:
+            close();
+            break;
+        default:
+            m_calc.OnSysCommand(command);
+            break;
+    }
+}

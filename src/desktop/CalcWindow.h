@@ -1,0 +1,68 @@
+// The calculator's main window: a fixed dialog built from the control table,
+// which shows what the calculator (CCalcDlg) asks through WindowOps and
+// passes the user's clicks, focus changes and keys back to it.
+#pragma once
+
+#include <QDialog>
+#include <map>
+
+#include "app/CalcDlg.h"
+#include "form/WindowOps.h"
+#include "ui/Layout.h"
+
+class QAbstractButton;
+class QMenu;
+
+class CalcWindow : public QDialog, public varnock::WindowOps {
+    Q_OBJECT
+
+public:
+    explicit CalcWindow(QWidget* parent = nullptr);
+    ~CalcWindow() override;
+
+    // The widget of a control of the table (hidden ones included), or nullptr.
+    QWidget* controlWidget(int id) const;
+
+    // The context menu that stands in for the system menu.
+    QMenu* systemMenu() const { return m_systemMenu; }
+
+    // WindowOps
+    std::string boxText(int id) const override;
+    void setBoxText(int id, std::string_view text) override;
+    int checkState(int id) const override;
+    void setCheckState(int id, int state) override;
+    void setCaption(int id, std::string_view text) override;
+    void messageBox(std::string_view text, varnock::MessageIcon icon) override;
+    void beep() override;
+    void focusMainWindow() override;
+    void endDialog() override;
+    void runAboutBox() override;
+
+public slots:
+    // Escape and the window manager's close arrive here.
+    void reject() override;
+
+signals:
+    // Every beep, for whoever wants to see it (the speaker may be silent).
+    void beeped();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void wireControl(const varnock::ControlSpec& spec, QWidget* widget);
+    void createRadioGroups();
+    void createSystemMenu();
+    void runSystemCommand(unsigned command);
+    void popUpSystemMenu(const QPoint& globalPos);
+    void runTwin(char key);
+    QAbstractButton* checkable(int id) const;
+
+    varnock::CCalcDlg m_calc{*this};
+    std::map<int, QWidget*> m_controls;
+    std::map<QObject*, int> m_focusRoutedBoxes;
+    QMenu* m_systemMenu = nullptr;
+};

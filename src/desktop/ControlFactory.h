@@ -1,0 +1,24 @@
+// Widgets for the rows of a control table: one widget per control, named
+// "control<ID>", with its caption, focus behaviour and accessible name. The
+// window places the widgets and wires their notifications.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <string_view>
+
+#include "ui/Layout.h"
+
+class QWidget;
+
+QString toQString(std::string_view text);
+
+QWidget* createControl(const varnock::ControlSpec& spec, QWidget* parent);
+
+// The text a label shows for a stored caption: "&&" gives "&" and a single
+// "&" marks nothing, unless the label takes its text literally.
+QString labelText(std::string_view caption, bool literal);
+
+// Whether the widget's caption shows whole at this size: across for buttons,
+// radio buttons, check boxes and frame titles; wrapped lines for labels.
+bool captionFits(const QWidget& widget, const QSize& size);

@@ -1,0 +1,19 @@
+#include "ui/SystemMenu.h"
+
+#include "ui/Strings.h"
+
+namespace varnock {
+namespace {
+
+constexpr MenuEntry kEntries[] = {
+    {"Mi&nimize", kCommandMinimize},
+    {"&Close", kCommandClose},
+    {"", kCommandNone},
+    {kAboutMenuEntry, kCommandAbout},
+};
+
+}  // namespace
+
+std::span<const MenuEntry> systemMenu() { return kEntries; }
+
+}  // namespace varnock

@@ -1,0 +1,449 @@
+// The main window as a user meets it: clicks, the focus, the keyboard, radio
+// groups, closing, message boxes, the About box and the scratch pad.
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include "ModalWatcher.h"
+#include "TestMain.h"
+#include "WindowDriver.h"
+#include "form/FormRecord.h"
+#include "ui/Layout.h"
+#include "ui/Routing.h"
+#include "ui/Strings.h"
+
+namespace {
+
+constexpr int kDisplay = 1007;
+constexpr int kPad = 1221;
+constexpr int kDefaultRadios[] = {1024, 1130, 1137, 1147, 1169, 1178, 1187};
+constexpr int kOperatorKeys[] = {1146, 1149, 1150, 1151, 1152};
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
+
+QStringList allBoxTexts(const WindowDriver& driver) {
+    QStringList texts;
+    for (const varnock::FieldBinding& field : varnock::formFields()) {
+        texts << driver.text(field.box);
+    }
+    return texts;
+}
+
+QAction* menuAction(const CalcWindow& window, std::string_view text) {
+    for (QAction* action : window.systemMenu()->actions()) {
+        if (action->text() == qs(text)) return action;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class CalcWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithEveryBoxAtZeroAndTheDefaultRadios();
+    void operatorKeysShowIconsInsteadOfCaptions();
+    void everyReadOnlyBoxBouncesAMouseClick();
+    void tabOntoATabStopBoxBounces();
+    void onlyTabStopsAreInTheTabChain();
+    void returnPressesEqualsOrTheFocusedPushButton();
+    void returnInThePadStartsANewLine();
+    void keyboardRunsTheKeypadTwins_data();
+    void keyboardRunsTheKeypadTwins();
+    void altRunsTwinsEvenFromThePad();
+    void hiddenTwinActsLikeItsVisibleKey();
+    void everyRadioGroupChecksExclusively();
+    void clearingAMarkLeavesThePartners();
+    void closes_data();
+    void closes();
+    void clearAllPutsBackTheStart();
+    void messageBoxesAreModalWithTheProgramsName();
+    void aboutEntryOpensAFreshBoxEachTime();
+    void contextMenuStandsInForTheSystemMenu();
+    void padExitAndClearTakeTheFocusAndBeep();
+};
+
+void CalcWindowTest::opensWithEveryBoxAtZeroAndTheDefaultRadios() {
+    WindowDriver driver;
+    for (const varnock::Route& route : varnock::focusRoutes()) {
+        QCOMPARE(driver.text(route.id), QStringLiteral("0"));
+    }
+    QCOMPARE(driver.text(1094), QStringLiteral("1"));
+    QCOMPARE(driver.text(1097), QStringLiteral("0"));
+    QCOMPARE(driver.text(1153), QStringLiteral("0"));
+    QCOMPARE(driver.text(1154), QStringLiteral("0"));
+    QCOMPARE(driver.text(kPad), QString());
+
+    for (const varnock::RadioGroup& group : varnock::radioGroups()) {
+        for (int id : group.members) {
+            const bool isDefault = std::find(std::begin(kDefaultRadios), std::end(kDefaultRadios),
+                                             id) != std::end(kDefaultRadios);
+            QVERIFY2(driver.isChecked(id) == isDefault, qPrintable(QString::number(id)));
+        }
+    }
+    QVERIFY(!driver.isChecked(varnock::kFringingCheckBox));
+    QCOMPARE(driver.focus(), driver.control(1152));
+    QCOMPARE(driver.beeps.count(), 0);
+}
+
+void CalcWindowTest::operatorKeysShowIconsInsteadOfCaptions() {
+    WindowDriver driver;
+    for (int id : kOperatorKeys) {
+        auto* button = qobject_cast<QAbstractButton*>(driver.control(id));
+        QVERIFY(!button->icon().isNull());
+        QVERIFY(button->text().isEmpty());
+        QVERIFY(button->iconSize().height() <= button->height());
+    }
+}
+
+void CalcWindowTest::everyReadOnlyBoxBouncesAMouseClick() {
+    WindowDriver driver;
+    QCOMPARE(varnock::focusRoutes().size(), 25u);
+    for (const varnock::Route& route : varnock::focusRoutes()) {
+        const QString id = QString::number(route.id);
+        driver.click(kPad);
+        QCOMPARE(driver.focus(), driver.control(kPad));
+        const int beeps = driver.beeps.count();
+
+        driver.click(route.id);
+        QVERIFY2(driver.focus() == &driver.window, qPrintable(id));
+        QVERIFY2(driver.beeps.count() == beeps + 1, qPrintable(id));
+        QVERIFY(qobject_cast<QLineEdit*>(driver.control(route.id))->isReadOnly());
+    }
+    // Typing afterwards goes to the window, never into the box.
+    driver.click(1114);
+    driver.type("5");
+    QCOMPARE(driver.text(1114), QStringLiteral("0"));
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
+}
+
+void CalcWindowTest::tabOntoATabStopBoxBounces() {
+    WindowDriver driver;
+    QCOMPARE(driver.focus(), driver.control(1152));
+    driver.press(Qt::Key_Tab);
+    QCOMPARE(driver.focus(), &driver.window);
+    QCOMPARE(driver.beeps.count(), 1);
+}
+
+void CalcWindowTest::onlyTabStopsAreInTheTabChain() {
+    WindowDriver driver;
+    for (const varnock::ControlSpec& spec : varnock::controls()) {
+        if (spec.id == varnock::kUnaddressed) continue;
+        const bool inChain = (driver.control(spec.id)->focusPolicy() & Qt::TabFocus) != 0;
+        QVERIFY2(inChain == spec.is(varnock::kTabStop), qPrintable(QString::number(spec.id)));
+    }
+    QCOMPARE(driver.control(kPad)->focusPolicy(), Qt::ClickFocus);
+}
+
+void CalcWindowTest::returnPressesEqualsOrTheFocusedPushButton() {
+    WindowDriver driver;
+    driver.type("12+3");
+    driver.window.setFocus();
+    driver.press(Qt::Key_Return);
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("15"));
+
+    // "CL&R" holds the focus: Return presses it, not "=".
+    driver.type("4+5");
+    driver.control(1122)->setFocus();
+    driver.press(Qt::Key_Return);
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("0"));
+    QCOMPARE(driver.focus(), driver.control(1122));
+
+    // A radio button or the check box holds it: Return is "=" again (4 + 0).
+    driver.control(1025)->setFocus();
+    driver.press(Qt::Key_Return);
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("4"));
+    QVERIFY(!driver.isChecked(1025));
+
+    driver.type("+1");
+    driver.control(varnock::kFringingCheckBox)->setFocus();
+    driver.press(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
+    QVERIFY(!driver.isChecked(varnock::kFringingCheckBox));
+}
+
+void CalcWindowTest::returnInThePadStartsANewLine() {
+    WindowDriver driver;
+    driver.type("7+");
+    driver.click(kPad);
+    driver.type("ab12");
+    driver.press(Qt::Key_Return);
+    driver.type("cd");
+    QCOMPARE(driver.text(kPad), QStringLiteral("ab12\ncd"));
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("7"));
+    QCOMPARE(driver.text(1154), QStringLiteral("0"));  // "=" did not run
+    QCOMPARE(driver.focus(), driver.control(kPad));
+}
+
+void CalcWindowTest::keyboardRunsTheKeypadTwins_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<bool>("returnAtEnd");
+    QTest::addColumn<QString>("display");
+
+    QTest::newRow("main keyboard") << "12+3=" << false << false << "15";
+    QTest::newRow("main keyboard, Return") << "12+3" << false << true << "15";
+    QTest::newRow("keypad") << "12+3=" << true << false << "15";
+    QTest::newRow("keypad, Enter") << "12+3" << true << true << "15";
+    QTest::newRow("subtract") << "9-4=" << false << false << "5";
+    QTest::newRow("multiply") << "7*6=" << true << false << "42";
+    QTest::newRow("divide") << "9/4=" << true << false << "2.25";
+    QTest::newRow("point and zero") << "1.05" << false << false << "1.05";
+}
+
+void CalcWindowTest::keyboardRunsTheKeypadTwins() {
+    QFETCH(QString, keys);
+    QFETCH(bool, keypad);
+    QFETCH(bool, returnAtEnd);
+    QFETCH(QString, display);
+
+    WindowDriver driver;
+    const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
+    driver.type(keys, modifiers);
+    if (returnAtEnd) driver.press(keypad ? Qt::Key_Enter : Qt::Key_Return, modifiers);
+    QCOMPARE(driver.text(kDisplay), display);
+    QCOMPARE(driver.beeps.count(), 0);
+}
+
+void CalcWindowTest::altRunsTwinsEvenFromThePad() {
+    WindowDriver driver;
+    driver.type("7.5", Qt::AltModifier);
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("7.5"));
+
+    driver.click(kPad);
+    driver.type("9");
+    QCOMPARE(driver.text(kPad), QStringLiteral("9"));
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("7.5"));
+
+    driver.click(kPad);
+    driver.type("+", Qt::AltModifier);
+    driver.click(kPad);
+    driver.type("2", Qt::AltModifier);
+    driver.click(kPad);
+    driver.type("=", Qt::AltModifier);
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("9.5"));
+    QCOMPARE(driver.text(kPad), QStringLiteral("9"));
+}
+
+void CalcWindowTest::hiddenTwinActsLikeItsVisibleKey() {
+    WindowDriver driver;
+    auto* twin = qobject_cast<QAbstractButton*>(driver.control(1110));
+    QVERIFY(!twin->isVisible());
+    QCOMPARE(twin->text(), QStringLiteral("&7"));
+    twin->click();
+    driver.click(1083);  // the visible "8"
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("78"));
+}
+
+void CalcWindowTest::everyRadioGroupChecksExclusively() {
+    WindowDriver driver;
+    ModalWatcher watcher;
+    for (const varnock::RadioGroup& group : varnock::radioGroups()) {
+        for (int clicked : group.members) {
+            driver.click(clicked);
+            for (int member : group.members) {
+                QVERIFY2(driver.isChecked(member) == (member == clicked),
+                         qPrintable(QStringLiteral("%1 after %2").arg(member).arg(clicked)));
+            }
+        }
+    }
+    driver.click(varnock::kFringingCheckBox);
+    QVERIFY(driver.isChecked(varnock::kFringingCheckBox));
+    driver.click(varnock::kFringingCheckBox);
+    QVERIFY(!driver.isChecked(varnock::kFringingCheckBox));
+    QVERIFY(watcher.boxes().isEmpty());
+}
+
+void CalcWindowTest::clearingAMarkLeavesThePartners() {
+    WindowDriver driver;
+    CalcWindow& window = driver.window;
+    window.setCheckState(1025, 1);
+    QCOMPARE(window.checkState(1024), 1);
+    QCOMPARE(window.checkState(1025), 1);
+    window.setCheckState(1024, 0);
+    QCOMPARE(window.checkState(1024), 0);
+    QCOMPARE(window.checkState(1025), 1);
+    window.setCheckState(1025, 0);
+    QCOMPARE(window.checkState(1025), 0);
+
+    // The group still excludes when the user clicks.
+    driver.click(1024);
+    driver.click(1025);
+    QCOMPARE(window.checkState(1024), 0);
+    QCOMPARE(window.checkState(1025), 1);
+}
+
+void CalcWindowTest::closes_data() {
+    QTest::addColumn<QString>("route");
+    for (const char* route :
+         {"Escape", "Escape in the pad", "CLOSE", "window manager", "menu Close"}) {
+        QTest::newRow(route) << route;
+    }
+}
+
+void CalcWindowTest::closes() {
+    QFETCH(QString, route);
+    WindowDriver driver;
+    QSignalSpy finished(&driver.window, &QDialog::finished);
+    ModalWatcher watcher;
+    if (route == "Escape") {
+        driver.press(Qt::Key_Escape);
+    } else if (route == "Escape in the pad") {
+        driver.click(kPad);
+        driver.press(Qt::Key_Escape);
+    } else if (route == "CLOSE") {
+        driver.click(58112);
+    } else if (route == "window manager") {
+        driver.window.close();
+    } else {
+        menuAction(driver.window, "&Close")->trigger();
+    }
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toInt(), int(QDialog::Rejected));
+    QVERIFY(!driver.window.isVisible());
+    QVERIFY(watcher.boxes().isEmpty());  // nothing is asked
+}
+
+void CalcWindowTest::clearAllPutsBackTheStart() {
+    WindowDriver driver;
+    ModalWatcher watcher;
+    for (int id : {1148, 1131, 1180, 1170, 1186, 1142, 1025, varnock::kFringingCheckBox}) {
+        driver.click(id);
+    }
+    QCOMPARE(driver.text(1135), QStringLiteral("In Feet"));
+    driver.type("25+");
+    driver.click(kPad);
+    driver.type("note");
+
+    driver.click(1012);
+    QCOMPARE(allBoxTexts(driver).count(QStringLiteral("0")), 28);
+    QCOMPARE(driver.text(1094), QStringLiteral("1"));
+    for (const varnock::RadioGroup& group : varnock::radioGroups()) {
+        for (int id : group.members) QCOMPARE(driver.isChecked(id), id == group.defaultMember());
+    }
+    QVERIFY(!driver.isChecked(varnock::kFringingCheckBox));
+    for (int id : varnock::changingLabels()) {
+        QCOMPARE(driver.control(id)->property("text").toString(),
+                 qs(varnock::findControl(id)->caption));
+    }
+    QCOMPARE(driver.text(kPad), QStringLiteral("note"));
+    QVERIFY(watcher.boxes().isEmpty());
+}
+
+void CalcWindowTest::messageBoxesAreModalWithTheProgramsName() {
+    WindowDriver driver;
+    ModalWatcher watcher([&](QWidget* box) { QCOMPARE(box->parentWidget(), &driver.window); });
+
+    driver.click(1120);  // a help key
+    QCOMPARE(watcher.boxes().size(), 1);
+    const SeenBox help = watcher.boxes().at(0);
+    QCOMPARE(help.className, QStringLiteral("QMessageBox"));
+    QCOMPARE(help.title, qs(varnock::kAppName));
+    QCOMPARE(help.icon, QMessageBox::Question);
+    QCOMPARE(help.buttons.size(), 1);
+    QCOMPARE(QString(help.buttons.first()).remove('&'), QStringLiteral("OK"));
+    QVERIFY(!help.text.isEmpty());
+
+    driver.click(1000);  // "mW to dBm" with 0 in the display
+    QCOMPARE(watcher.boxes().size(), 2);
+    const SeenBox refusal = watcher.boxes().at(1);
+    QCOMPARE(refusal.title, qs(varnock::kAppName));
+    QCOMPARE(refusal.icon, QMessageBox::Warning);
+    QCOMPARE(refusal.text, qs(varnock::kMustBeGreaterThanZero));
+    QCOMPARE(refusal.buttons.size(), 1);
+    QVERIFY(driver.window.isVisible());
+}
+
+void CalcWindowTest::aboutEntryOpensAFreshBoxEachTime() {
+    WindowDriver driver;
+    driver.type("12+5");
+    const QStringList before = allBoxTexts(driver);
+    QStringList displayWhileOpen;
+    ModalWatcher watcher([&](QWidget*) { displayWhileOpen << driver.text(kDisplay); });
+
+    QAction* about = menuAction(driver.window, varnock::kAboutMenuEntry);
+    QVERIFY(about != nullptr);
+    about->trigger();
+    QCOMPARE(watcher.boxes().size(), 1);
+    QVERIFY(watcher.boxes().at(0).widget.isNull());  // gone once closed
+    about->trigger();
+    QCOMPARE(watcher.boxes().size(), 2);
+    QVERIFY(watcher.boxes().at(1).widget.isNull());
+
+    for (const SeenBox& box : watcher.boxes()) {
+        QCOMPARE(box.className, QStringLiteral("CAboutDlg"));
+        QCOMPARE(box.title, qs(varnock::kAboutTitle));
+        QCOMPARE(box.defaultButton, QStringLiteral("OK"));
+    }
+    QCOMPARE(displayWhileOpen, QStringList({"5", "5"}));
+    QCOMPARE(allBoxTexts(driver), before);
+    driver.type("=");
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("17"));
+}
+
+void CalcWindowTest::contextMenuStandsInForTheSystemMenu() {
+    WindowDriver driver;
+    QMenu* menu = driver.window.systemMenu();
+    QStringList entries;
+    for (QAction* action : menu->actions()) {
+        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    QCOMPARE(entries, QStringList({"Mi&nimize", "&Close", "-", qs(varnock::kAboutMenuEntry)}));
+
+    // The strip right of the panels belongs to no control.
+    const QPoint background(driver.window.width() - 2, driver.window.height() / 2);
+    QCOMPARE(driver.window.childAt(background), nullptr);
+    driver.rightClickAt(background);
+    QVERIFY(menu->isVisible());
+    menu->hide();
+
+    // A frame's caption passes the click through; a push button keeps it.
+    driver.rightClickAt(driver.control(1152)->geometry().center());
+    QVERIFY(!menu->isVisible());
+    driver.rightClickAt(driver.control(1113)->geometry().topLeft() + QPoint(4, 4));
+    QVERIFY(menu->isVisible());
+    menu->hide();
+
+    driver.window.setFocus();
+    driver.press(Qt::Key_Menu);
+    QVERIFY(menu->isVisible());
+    menu->hide();
+    driver.control(1152)->setFocus();
+    driver.press(Qt::Key_F10, Qt::ShiftModifier);
+    QVERIFY(menu->isVisible());
+    menu->hide();
+
+    menuAction(driver.window, "Mi&nimize")->trigger();
+    QVERIFY(driver.window.isMinimized());
+    QVERIFY(driver.window.isVisible());
+}
+
+void CalcWindowTest::padExitAndClearTakeTheFocusAndBeep() {
+    WindowDriver driver;
+    driver.click(kPad);
+    driver.type("note");
+    driver.click(1223);  // "Exit"
+    QCOMPARE(driver.focus(), &driver.window);
+    QCOMPARE(driver.beeps.count(), 1);
+    QCOMPARE(driver.text(kPad), QStringLiteral("note"));
+
+    // Keys now go to the window, not to the pad.
+    driver.type("5");
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
+    QCOMPARE(driver.text(kPad), QStringLiteral("note"));
+
+    driver.click(1224);  // "Clear"
+    QCOMPARE(driver.text(kPad), QString());
+    QCOMPARE(driver.focus(), &driver.window);
+    QCOMPARE(driver.beeps.count(), 2);
+    driver.click(1224);
+    QCOMPARE(driver.focus(), &driver.window);
+    QCOMPARE(driver.beeps.count(), 3);
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
+}
+
+VARNOCK_DESKTOP_TEST_MAIN(CalcWindowTest)
+#include "CalcWindowTest.moc"

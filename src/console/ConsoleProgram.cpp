@@ -75,6 +75,11 @@ int runConsole(std::span<const std::string_view> files, std::ostream& out, std::
         ::close(fd);
     }
     out.flush();
+    if (!out) {
+        // The events are lost: a run whose output did not arrive has failed.
+        err << "cannot write the standard output" << std::endl;
+        return ConsoleProgram::kErrors;
+    }
     return program.exitStatus();
 }
 

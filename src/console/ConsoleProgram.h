@@ -15,9 +15,10 @@ namespace varnock::console {
 
 class ConsoleProgram {
 public:
-    // Exit statuses.
+    // Exit statuses: 2 after any line that was an error, a file that could
+    // not be read, or output that could not be written.
     static constexpr int kSuccess = 0;
-    static constexpr int kInputErrors = 2;
+    static constexpr int kErrors = 2;
 
     ConsoleProgram(std::ostream& out, std::ostream& err);
 
@@ -29,7 +30,7 @@ public:
 
     // The window has closed: no further command is read.
     bool isClosed() const { return m_session.isClosed(); }
-    int exitStatus() const { return m_anyError ? kInputErrors : kSuccess; }
+    int exitStatus() const { return m_anyError ? kErrors : kSuccess; }
 
 private:
     void runLine(const LineReader::Line& line);

@@ -82,9 +82,10 @@ protected:
     }
 
     // Runs the program on the input that bigInput() wrote.
-    ProgramRun runOnWrittenInput(std::vector<std::string> arguments = {}) const {
+    ProgramRun runOnWrittenInput(std::vector<std::string> arguments = {},
+                                 fs::path outPath = {}) const {
         const fs::path inputPath = m_dir / "stdin";
-        const fs::path outPath = m_dir / "stdout";
+        if (outPath.empty()) outPath = m_dir / "stdout";
         const fs::path errPath = m_dir / "stderr";
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
@@ -112,7 +113,7 @@ protected:
         ::wait4(pid, &status, 0, &usage);
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         result.maxResidentKb = usage.ru_maxrss;
-        result.out = contents(outPath);
+        if (outPath.parent_path() == m_dir) result.out = contents(outPath);
         result.err = contents(errPath);
         return result;
     }
@@ -233,6 +234,13 @@ TEST_F(ProgramTest, StandardInputIsNotReadWhenFilesAreNamed) {
     const ProgramRun result = run("bogus\n", {"a.txt"});
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.status, 0);
+}
+
+TEST_F(ProgramTest, OutputThatCannotBeWrittenFailsTheRun) {
+    bigInput().add("dump\n", 1000);
+    const ProgramRun result = runOnWrittenInput({}, "/dev/full");
+    EXPECT_EQ(result.err, "cannot write the standard output\n");
+    EXPECT_EQ(result.status, 2);
 }
 
 }  // namespace

@@ -34,30 +34,6 @@ TEST(Platform, TheFocusGoesToVisibleButtonsAndBoxesOnly) {
     EXPECT_FALSE(takesFocus(*findControl(1133)));  // group box
 }
 
-TEST(Platform, ClicksGoToButtonsRadioButtonsAndTheCheckBox) {
-    EXPECT_TRUE(takesClicks(*findControl(1103)));   // hidden twin
-    EXPECT_TRUE(takesClicks(*findControl(58112)));  // "CLOSE"
-    EXPECT_TRUE(takesClicks(*findControl(1025)));
-    EXPECT_TRUE(takesClicks(*findControl(kFringingCheckBox)));
-    EXPECT_FALSE(takesClicks(*findControl(1007)));
-    EXPECT_FALSE(takesClicks(*findControl(kScratchPad)));
-    EXPECT_FALSE(takesClicks(*findControl(1188)));
-}
-
-TEST(Platform, TheFocusStartsOnTheDefaultButton) {
-    EXPECT_EQ(initialFocus(), 1152);
-    EXPECT_EQ(defaultButtonId(), 1152);
-}
-
-TEST(Platform, ReturnPressesTheFocusedPushButtonOrTheDefault) {
-    EXPECT_EQ(returnKeyButton(1000), 1000);
-    EXPECT_EQ(returnKeyButton(58112), 58112);
-    EXPECT_EQ(returnKeyButton(1148), 1152);  // a radio button
-    EXPECT_EQ(returnKeyButton(kFringingCheckBox), 1152);
-    EXPECT_EQ(returnKeyButton(kMainWindowFocus), 1152);
-    EXPECT_EQ(returnKeyButton(1103), 1152);  // a hidden twin cannot hold the focus
-}
-
 TEST(Platform, EveryPrintableKeyOfTheProtocolIsATwinsMnemonic) {
     for (char key : std::string("0123456789.+-*/=")) {
         const int twin = twinForKey(key);

@@ -1,0 +1,175 @@
+#include "console/Command.h"
+
+#include <array>
+#include <limits>
+#include <vector>
+
+#include "console/Json.h"
+#include "console/Utf8.h"
+
+namespace varnock::console {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::vector<std::string_view> splitWords(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        while (pos < line.size() && isBlank(line[pos])) ++pos;
+        const std::size_t start = pos;
+        while (pos < line.size() && !isBlank(line[pos])) ++pos;
+        if (pos > start) words.push_back(line.substr(start, pos - start));
+    }
+    return words;
+}
+
+bool isBlankOrComment(std::string_view line) {
+    for (char c : line) {
+        if (isBlank(c)) continue;
+        return c == '#';
+    }
+    return true;
+}
+
+// Whether the line holds a byte or character that no command may contain.
+std::optional<LineError> checkCharacters(std::string_view line) {
+    if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos) {
+        return LineError{"the line holds a NUL byte (byte " + std::to_string(nul + 1) + ")"};
+    }
+    if (const std::size_t bad = findInvalidUtf8(line); bad != std::string_view::npos) {
+        return LineError{"the line is not valid UTF-8 (byte " + std::to_string(bad + 1) + ")"};
+    }
+    return std::nullopt;
+}
+
+std::variant<Identifier, LineError> parseIdentifier(std::string_view word) {
+    Identifier id{std::string(word), 0};
+    for (char c : word) {
+        if (c < '0' || c > '9') {
+            return LineError{quotedWord(word) + " is not an identifier (a decimal number)"};
+        }
+        if (id.value) {
+            const long long next = *id.value * 10LL + (c - '0');
+            if (next > std::numeric_limits<int>::max()) {
+                id.value.reset();  // too large for any control: kept as written
+            } else {
+                id.value = static_cast<int>(next);
+            }
+        }
+    }
+    return id;
+}
+
+struct KeyName {
+    std::string_view name;
+    Key key;
+};
+
+// The keys of the protocol: the printable ones are the keypad's characters.
+constexpr std::array kKeyNames = {
+    KeyName{"0", {KeyKind::Character, '0'}},    KeyName{"1", {KeyKind::Character, '1'}},
+    KeyName{"2", {KeyKind::Character, '2'}},    KeyName{"3", {KeyKind::Character, '3'}},
+    KeyName{"4", {KeyKind::Character, '4'}},    KeyName{"5", {KeyKind::Character, '5'}},
+    KeyName{"6", {KeyKind::Character, '6'}},    KeyName{"7", {KeyKind::Character, '7'}},
+    KeyName{"8", {KeyKind::Character, '8'}},    KeyName{"9", {KeyKind::Character, '9'}},
+    KeyName{".", {KeyKind::Character, '.'}},    KeyName{"+", {KeyKind::Character, '+'}},
+    KeyName{"-", {KeyKind::Character, '-'}},    KeyName{"*", {KeyKind::Character, '*'}},
+    KeyName{"/", {KeyKind::Character, '/'}},    KeyName{"=", {KeyKind::Character, '='}},
+    KeyName{"Return", {KeyKind::Return}},       KeyName{"Escape", {KeyKind::Escape}},
+    KeyName{"Backspace", {KeyKind::Backspace}},
+};
+
+std::optional<Key> findKey(std::string_view name) {
+    for (const KeyName& entry : kKeyNames) {
+        if (entry.name == name) return entry.key;
+    }
+    return std::nullopt;
+}
+
+ParsedLine parseType(std::string_view line) {
+    const std::size_t afterWord = line.find_first_not_of(" \t") + 4;
+    const std::string_view text =
+        afterWord < line.size() ? line.substr(afterWord + 1) : std::string_view();
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Step step = decodeUtf8(text, i);
+        if (isControlCharacter(step.codePoint) && step.codePoint != '\t') {
+            return LineError{"type cannot type the control character " +
+                             codePointName(step.codePoint)};
+        }
+        i += step.length;
+    }
+    return Command{TypeCommand{std::string(text)}};
+}
+
+using Words = std::vector<std::string_view>;
+
+// A command that takes one identifier.
+template <typename CommandType>
+ParsedLine parseWithIdentifier(const Words& words) {
+    if (words.size() < 2) return LineError{std::string(words[0]) + " needs an identifier"};
+    auto id = parseIdentifier(words[1]);
+    if (auto* error = std::get_if<LineError>(&id)) return *error;
+    return Command{CommandType{std::get<Identifier>(std::move(id))}};
+}
+
+ParsedLine parseKey(const Words& words) {
+    if (words.size() < 2) return LineError{"key needs a key name"};
+    if (auto key = findKey(words[1])) return Command{KeyCommand{*key}};
+    return LineError{"no key is named " + quotedWord(words[1]) +
+                     " (0 to 9, ., +, -, *, /, =, Return, Escape, Backspace)"};
+}
+
+ParsedLine parseMenu(const Words& words) {
+    if (words.size() < 2) return LineError{"menu needs an entry: about or close"};
+    if (words[1] == "about") return Command{MenuCommand{MenuEntry::About}};
+    if (words[1] == "close") return Command{MenuCommand{MenuEntry::Close}};
+    return LineError{"the system menu has no entry " + quotedWord(words[1]) + " (about or close)"};
+}
+
+ParsedLine parseDump(const Words&) { return Command{DumpCommand{}}; }
+
+// The commands made of words; "type" takes the rest of its line instead.
+struct CommandSyntax {
+    std::string_view name;
+    std::size_t words;  // its own name included
+    ParsedLine (*parse)(const Words&);
+};
+
+constexpr CommandSyntax kCommands[] = {
+    {"click", 2, parseWithIdentifier<ClickCommand>},
+    {"focus", 2, parseWithIdentifier<FocusCommand>},
+    {"key", 2, parseKey},
+    {"menu", 2, parseMenu},
+    {"dump", 1, parseDump},
+};
+
+const CommandSyntax* findCommand(std::string_view name) {
+    for (const CommandSyntax& syntax : kCommands) {
+        if (syntax.name == name) return &syntax;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ParsedLine parseLine(std::string_view line) {
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (auto error = checkCharacters(line)) return *error;
+    if (isBlankOrComment(line)) return SkippedLine{};
+
+    const Words words = splitWords(line);
+    if (words.front() == "type") return parseType(line);
+    const CommandSyntax* syntax = findCommand(words.front());
+    if (syntax == nullptr) {
+        return LineError{"unknown command " + quotedWord(words.front()) +
+                         " (click, focus, key, type, menu, dump)"};
+    }
+    ParsedLine parsed = syntax->parse(words);
+    if (std::holds_alternative<Command>(parsed) && words.size() > syntax->words) {
+        return LineError{"unexpected " + quotedWord(words[syntax->words]) + " after the command"};
+    }
+    return parsed;
+}
+
+}  // namespace varnock::console

@@ -1,0 +1,66 @@
+// The console's commands, one a line, and how a line becomes one.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace varnock::console {
+
+// A control identifier as written: its value when it fits an int.
+struct Identifier {
+    std::string written;
+    std::optional<int> value;
+};
+
+enum class KeyKind { Character, Return, Escape, Backspace };
+
+struct Key {
+    KeyKind kind;
+    char character = 0;  // for KeyKind::Character
+};
+
+enum class MenuEntry { About, Close };
+
+struct ClickCommand {
+    Identifier control;
+};
+struct FocusCommand {
+    Identifier control;
+};
+struct KeyCommand {
+    Key key;
+};
+struct TypeCommand {
+    std::string text;
+};
+struct MenuCommand {
+    MenuEntry entry;
+};
+struct DumpCommand {};
+
+using Command =
+    std::variant<ClickCommand, FocusCommand, KeyCommand, TypeCommand, MenuCommand, DumpCommand>;
+
+// A blank line or a comment.
+struct SkippedLine {};
+// A line that is not a command; message says why, without the line number.
+struct LineError {
+    std::string message;
+};
+
+using ParsedLine = std::variant<SkippedLine, Command, LineError>;
+
+// Parses one input line (without its line feed; a trailing carriage return is
+// dropped here). Words are separated by blanks and tabs only. A line must be
+// UTF-8 text without NUL bytes, a comment included.
+//
+// `type` takes the rest of the line after the blank or tab that follows the
+// word, blanks kept. Its text must be characters a keyboard types into a box:
+// tabs are kept, but any other control character (U+0000 to U+001F, U+007F to
+// U+009F) makes the line an error, as does invalid UTF-8 anywhere in a line;
+// such a line is skipped as a whole, so nothing of it reaches the pad.
+ParsedLine parseLine(std::string_view line);
+
+}  // namespace varnock::console

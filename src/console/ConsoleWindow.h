@@ -1,0 +1,53 @@
+// The main window without a window system: it holds what the screen would
+// show (box texts, label captions, check marks, the focus) and prints what a
+// person would see or hear happen as one line per event.
+#pragma once
+
+#include <map>
+#include <ostream>
+#include <string>
+
+#include "form/WindowOps.h"
+
+namespace varnock::console {
+
+class ConsoleWindow : public WindowOps {
+public:
+    // Events are printed to events. The labels start with their captions from
+    // the control table, every check mark clear, every box empty.
+    explicit ConsoleWindow(std::ostream& events);
+
+    std::string boxText(int id) const override;
+    void setBoxText(int id, std::string_view text) override;
+    int checkState(int id) const override;
+    void setCheckState(int id, int state) override;
+    void setCaption(int id, std::string_view text) override;
+    void messageBox(std::string_view text, MessageIcon icon) override;
+    void beep() override;
+    void focusMainWindow() override;
+    void endDialog() override;
+    void runAboutBox() override;
+
+    // The control that holds the keyboard focus, or kMainWindowFocus.
+    int focus() const { return m_focus; }
+    void setFocus(int id) { m_focus = id; }
+
+    // What a box or a label shows now, without a copy.
+    const std::string& text(int id) const;
+    const std::string& caption(int id) const;
+    // Typing into a box: the text goes at the end, where the caret stays.
+    void appendToBox(int id, std::string_view text);
+    void eraseLastCharacter(int id);
+
+    bool isClosed() const { return m_closed; }
+
+private:
+    std::ostream& m_events;
+    std::map<int, std::string> m_boxes;
+    std::map<int, std::string> m_captions;
+    std::map<int, int> m_checks;
+    int m_focus;
+    bool m_closed = false;
+};
+
+}  // namespace varnock::console

@@ -1,0 +1,54 @@
+// The calculator's main window driven by console commands, the way the
+// desktop platform drives it for a person with mouse and keyboard.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/CalcDlg.h"
+#include "console/Command.h"
+#include "console/ConsoleWindow.h"
+
+namespace varnock::console {
+
+// Why a command could not be performed; the command then had no effect.
+using Refusal = std::optional<std::string>;
+
+class Session {
+public:
+    // The most text the scratch pad holds, in bytes, so that memory stays
+    // bounded however much is typed.
+    static constexpr std::size_t kPadCapacity = std::size_t{1} << 20;
+
+    // Opens the window; events and dumps are printed to out.
+    explicit Session(std::ostream& out);
+
+    Refusal perform(const Command& command);
+    bool isClosed() const { return m_window.isClosed(); }
+    const ConsoleWindow& window() const { return m_window; }
+
+private:
+    Refusal click(const Identifier& id);
+    Refusal focus(const Identifier& id);
+    Refusal press(Key key);
+    Refusal type(std::string_view text);
+    // Text typed while the pad holds the focus.
+    Refusal typeIntoPad(std::string_view text);
+    void menu(MenuEntry entry);
+    void dump() const;
+
+    // The focus moves to id; its set-focus operation runs if it has one.
+    void moveFocus(int id);
+    // The click's marks move, then the control's operation runs.
+    void operate(int id);
+    bool padHasFocus() const;
+    Refusal checkPadRoom(std::size_t bytes) const;
+
+    std::ostream& m_out;
+    ConsoleWindow m_window;
+    CCalcDlg m_dialog;
+};
+
+}  // namespace varnock::console

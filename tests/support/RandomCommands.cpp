@@ -1,0 +1,72 @@
+#include "RandomCommands.h"
+
+#include <array>
+#include <random>
+#include <string_view>
+
+#include "ui/Layout.h"
+#include "ui/Platform.h"
+
+namespace varnock::testing {
+namespace {
+
+constexpr int kCloseButton = 58112;
+
+// The keys a command may press, the closing Escape apart.
+constexpr std::array<std::string_view, 20> kKeys = {
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
+    ".", "+", "-", "*", "/", "=", "Return", "Return", "Backspace", "5"};
+
+// Pieces of pad text: digits, words, blanks and characters outside ASCII.
+constexpr std::array<std::string_view, 8> kTypings = {
+    "12", "note ", "f=146.52 MHz", "", "\xc2\xb5V", "\xe2\x84\xa6 load", "  ", "x"};
+
+class Generator {
+public:
+    Generator(std::uint32_t seed, const RandomCommandOptions& options)
+        : m_random(seed), m_options(options) {
+        for (const ControlSpec& control : controls()) {
+            if (control.id == kUnaddressed) continue;
+            if (takesClicks(control) && control.id != kCloseButton) m_clickable.push_back(control.id);
+            if (takesFocus(control)) m_focusable.push_back(control.id);
+        }
+    }
+
+    std::string next() {
+        const int roll = pick(1000);
+        if (roll < 560) return "click " + std::to_string(m_clickable[pick(m_clickable.size())]);
+        if (roll < 700) return "focus " + std::to_string(m_focusable[pick(m_focusable.size())]);
+        if (roll < 940) return "key " + std::string(kKeys[pick(kKeys.size())]);
+        if (roll < 975) return "type " + std::string(kTypings[pick(kTypings.size())]);
+        if (roll < 985) return "menu about";
+        if (roll < 998 || !m_options.allowClose) return m_options.allowDump ? "dump" : "key 1";
+        switch (pick(3)) {
+            case 0: return "click " + std::to_string(kCloseButton);
+            case 1: return "key Escape";
+            default: return "menu close";
+        }
+    }
+
+private:
+    std::size_t pick(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random);
+    }
+
+    std::mt19937 m_random;
+    RandomCommandOptions m_options;
+    std::vector<int> m_clickable;
+    std::vector<int> m_focusable;
+};
+
+}  // namespace
+
+std::vector<std::string> randomCommands(std::uint32_t seed, std::size_t count,
+                                        const RandomCommandOptions& options) {
+    Generator generator(seed, options);
+    std::vector<std::string> lines;
+    lines.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) lines.push_back(generator.next());
+    return lines;
+}
+
+}  // namespace varnock::testing

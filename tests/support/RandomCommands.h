@@ -1,0 +1,23 @@
+// Random but valid console commands, chosen from the control table, for the
+// tests that drive long random sessions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace varnock::testing {
+
+struct RandomCommandOptions {
+    // Also "click 58112", "key Escape" and "menu close", which end a session.
+    bool allowClose = false;
+    // Also "dump" now and then.
+    bool allowDump = true;
+};
+
+// count command lines from a seeded generator: the same seed gives the same
+// lines on every machine.
+std::vector<std::string> randomCommands(std::uint32_t seed, std::size_t count,
+                                        const RandomCommandOptions& options = {});
+
+}  // namespace varnock::testing

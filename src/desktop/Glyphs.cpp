@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QPixmap>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <optional>
 
@@ -61,33 +62,11 @@ void paintOperator(QPainter& painter, const QRectF& square, Glyph glyph, const Q
     }
 }
 
+// The application icon comes from the same SVG drawing that the icon theme
+// installs, compiled into the program.
 void paintCalculator(QPainter& painter, const QRectF& square) {
-    const double s = square.width();
-    const QRectF body = square.adjusted(s * 0.12, s * 0.03, -s * 0.12, -s * 0.03);
-    const double edge = std::max(1.0, s / 32.0);
-    painter.setPen(QPen(QColor(0x20, 0x24, 0x2a), edge));
-    painter.setBrush(QColor(0x4a, 0x52, 0x5e));
-    painter.drawRoundedRect(body, s * 0.06, s * 0.06);
-
-    const double margin = body.width() * 0.12;
-    const QRectF display(body.left() + margin, body.top() + margin, body.width() - 2 * margin,
-                         body.height() * 0.2);
-    painter.setBrush(QColor(0xb8, 0xd8, 0xa0));
-    painter.drawRect(display);
-
-    // Four rows of four keys; the last column holds the operators.
-    const double top = display.bottom() + margin;
-    const double pitchX = display.width() / 4.0;
-    const double pitchY = (body.bottom() - margin - top) / 4.0;
-    const double gap = std::max(edge, pitchX * 0.14);
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            const QRectF key(display.left() + column * pitchX + gap / 2,
-                             top + row * pitchY + gap / 2, pitchX - gap, pitchY - gap);
-            painter.setBrush(column == 3 ? QColor(0xe0, 0x8a, 0x2c) : QColor(0xee, 0xee, 0xe8));
-            painter.drawRect(key);
-        }
-    }
+    static QSvgRenderer renderer(QStringLiteral(":/icons/org.tolvane.Varnock.svg"));
+    renderer.render(&painter, square);
 }
 
 QColor inkFor(QIcon::Mode mode) {

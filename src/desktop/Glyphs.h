@@ -1,6 +1,6 @@
 // The calculator's pictures, drawn as vectors so that they stay crisp at any
-// size and screen scale: the operator key faces, the application icon and
-// the About box picture.
+// size and screen scale: the operator key faces, the application icon (the
+// SVG drawing data/icons/org.tolvane.Varnock.svg) and the About box picture.
 #pragma once
 
 #include <QIcon>

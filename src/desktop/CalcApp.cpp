@@ -13,6 +13,9 @@ CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
     std::setlocale(LC_NUMERIC, "C");
     setApplicationName(toQString(varnock::kAppName));
     setApplicationVersion(toQString(varnock::kVersion));
+    // Ties the window to its desktop entry: Wayland compositors take the
+    // window's icon and name from it.
+    setDesktopFileName(QStringLiteral("org.tolvane.Varnock"));
     setWindowIcon(glyphIcon(Glyph::Calculator));
 }
 

@@ -58,21 +58,55 @@ CalcWindow::~CalcWindow() = default;
 void CalcWindow::createControls() {
     std::vector<Placement> placements;
     std::vector<QWidget*> frames;
+    std::map<std::string_view, QLabel*> labels;
     for (const ControlSpec& spec : varnock::controls()) {
         QWidget* widget = createControl(spec, this);
         if (spec.id != varnock::kUnaddressed) m_controls[spec.id] = widget;
         if (spec.kind == ControlKind::GroupBox) frames.push_back(widget);
+        if (spec.kind == ControlKind::Label)
+            labels.emplace(spec.caption, qobject_cast<QLabel*>(widget));
         placements.push_back({widget, spec.rect});
         wireControl(spec, widget);
     }
     // Frames lie under every control they enclose.
     for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) (*frame)->lower();
+    linkLabelsToBoxes(labels);
+    tintReadOnlyBoxes();
 
+    settleOverlaps(placements);
     const DialogUnits units = fittingUnits(font(), placements);
     place(units, placements);
     for (const Placement& placement : placements) fitIconFace(placement.widget);
     const varnock::DialogFrame& frame = varnock::mainWindowFrame();
     setFixedSize(units.toPixels(frame.width, frame.height));
+}
+
+void CalcWindow::linkLabelsToBoxes(const std::map<std::string_view, QLabel*>& labels) {
+    // A label that names a box is its buddy, so that assistive tools find the
+    // relation, and the box's name follows the label when its caption changes.
+    for (const ControlSpec& spec : varnock::controls()) {
+        if (spec.kind != ControlKind::Edit || spec.frame.empty()) continue;
+        auto label = labels.find(spec.frame);
+        if (label != labels.end()) label->second->setBuddy(controlWidget(spec.id));
+    }
+}
+
+void CalcWindow::tintReadOnlyBoxes() {
+    // Boxes that only the calculator writes take the window's colour, as the
+    // desktop draws read-only fields, and stand apart from the scratch pad;
+    // the colours come from the palette, so that dark themes stay dark.
+    const QColor shade = palette().color(QPalette::Window);
+    for (const auto& [object, id] : m_focusRoutedBoxes) {
+        auto* box = static_cast<QWidget*>(object);
+        QPalette tinted = box->palette();
+        tinted.setColor(QPalette::Base, shade);
+        box->setPalette(tinted);
+    }
+}
+
+void CalcWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) tintReadOnlyBoxes();
+    QDialog::changeEvent(event);
 }
 
 void CalcWindow::wireControl(const ControlSpec& spec, QWidget* widget) {
@@ -129,7 +163,13 @@ std::string CalcWindow::boxText(int id) const {
 
 void CalcWindow::setBoxText(int id, std::string_view text) {
     QWidget* widget = controlWidget(id);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setText(toQString(text));
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    if (edit != nullptr && id == varnock::kDisplayBox) {
+        // The display grows from the right, where the typed digits arrive.
+        edit->setText(toQString(text));
+    } else if (edit != nullptr) {
+        showBoxText(*edit, toQString(text));
+    }
     if (auto* pad = qobject_cast<QPlainTextEdit*>(widget)) pad->setPlainText(toQString(text));
 }
 
@@ -155,8 +195,10 @@ void CalcWindow::setCaption(int id, std::string_view text) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(labelText(text, spec != nullptr && spec->is(varnock::kNoMnemonic)));
         label->setAccessibleName(label->text());
+        if (QWidget* box = label->buddy()) box->setAccessibleName(label->text());
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(toQString(text));
+        button->setAccessibleName(labelText(text, false));
     } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
         box->setTitle(toQString(text));
     }

@@ -5,12 +5,14 @@
 
 #include <QDialog>
 #include <map>
+#include <string_view>
 
 #include "app/CalcDlg.h"
 #include "form/WindowOps.h"
 #include "ui/Layout.h"
 
 class QAbstractButton;
+class QLabel;
 class QMenu;
 
 class CalcWindow : public QDialog, public varnock::WindowOps {
@@ -50,10 +52,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
     void wireControl(const varnock::ControlSpec& spec, QWidget* widget);
+    void linkLabelsToBoxes(const std::map<std::string_view, QLabel*>& labels);
+    void tintReadOnlyBoxes();
     void createRadioGroups();
     void createSystemMenu();
     void runSystemCommand(unsigned command);

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 
 #include "Glyphs.h"
@@ -59,19 +60,20 @@ QWidget* createPushButton(const ControlSpec& spec, QWidget* parent) {
     return button;
 }
 
+// The window's button groups decide which radios exclude each other; a
+// button in a group follows the group, not its neighbours. Auto-exclusive
+// stays on so that assistive tools present every one as a radio button.
 QWidget* createRadioButton(const ControlSpec& spec, QWidget* parent) {
     if (spec.is(varnock::kPushLike)) {
         auto* toggle = new QPushButton(toQString(spec.caption), parent);
         toggle->setCheckable(true);
+        toggle->setAutoExclusive(true);
         toggle->setFlat(true);
         // A radio button never takes Return from the default button.
         toggle->setAutoDefault(false);
         return toggle;
     }
-    auto* radio = new QRadioButton(toQString(spec.caption), parent);
-    // The window's button groups decide which radios exclude each other.
-    radio->setAutoExclusive(false);
-    return radio;
+    return new QRadioButton(toQString(spec.caption), parent);
 }
 
 QWidget* createEdit(const ControlSpec& spec, QWidget* parent) {
@@ -81,6 +83,8 @@ QWidget* createEdit(const ControlSpec& spec, QWidget* parent) {
         edit->setReadOnly(true);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
     }
+    // Numbers grow from the right, as on a calculator.
+    if (spec.id == varnock::kDisplayBox) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return edit;
 }
 
@@ -141,6 +145,18 @@ int requiredWidth(const QAbstractButton& button, QStyle::SubElement contents) {
     return captionInsets(button, contents, option) + mnemonicTextWidth(button, button.text()) + 2;
 }
 
+// Pixels of a box's text area, inside its frame and margins.
+int textRoom(const QLineEdit& box) {
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = box.rect();
+    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+    const QMargins margins = box.textMargins();
+    // QLineEdit keeps two pixels clear on either side of the text.
+    return contents.width() - margins.left() - margins.right() - 4;
+}
+
 int requiredWidth(const QGroupBox& box) {
     if (box.title().isEmpty()) return 0;
     QStyleOptionGroupBox option;
@@ -159,6 +175,8 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString controlName(int id) { return QStringLiteral("control%1").arg(id); }
+
 QString labelText(std::string_view caption, bool literal) {
     if (literal) return toQString(caption);
     return QString::fromStdString(varnock::plainCaption(caption));
@@ -166,7 +184,7 @@ QString labelText(std::string_view caption, bool literal) {
 
 QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
     QWidget* widget = createWidget(spec, parent);
-    widget->setObjectName(QStringLiteral("control%1").arg(spec.id));
+    widget->setObjectName(controlName(spec.id));
     widget->setAccessibleName(accessibleNameOf(spec));
     if (widget->focusPolicy() != Qt::NoFocus) widget->setFocusPolicy(focusPolicyOf(spec));
     if (spec.is(varnock::kHidden)) widget->setVisible(false);
@@ -175,11 +193,14 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
 
 bool captionFits(const QWidget& widget, const QSize& size) {
     if (auto* label = qobject_cast<const QLabel*>(&widget)) {
-        // One pixel of slack for the rounding of the label's edges.
-        return label->heightForWidth(size.width()) <= size.height() + 1;
+        return label->heightForWidth(size.width()) <= size.height();
     }
     int needed = 0;
-    if (auto* box = qobject_cast<const QGroupBox*>(&widget)) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
+        if (edit->objectName() != controlName(varnock::kDisplayBox)) return true;
+        const int overhang = edit->width() - textRoom(*edit);
+        needed = overhang + edit->fontMetrics().horizontalAdvance(toQString(kWidestNumber));
+    } else if (auto* box = qobject_cast<const QGroupBox*>(&widget)) {
         needed = requiredWidth(*box);
     } else if (auto* radio = qobject_cast<const QRadioButton*>(&widget)) {
         needed = requiredWidth(*radio, QStyle::SE_RadioButtonContents);
@@ -189,4 +210,11 @@ bool captionFits(const QWidget& widget, const QSize& size) {
         needed = requiredWidth(*button, QStyle::SE_PushButtonContents);
     }
     return needed <= size.width();
+}
+
+void showBoxText(QLineEdit& box, const QString& text) {
+    box.setText(text);
+    box.setCursorPosition(0);
+    const bool cut = box.fontMetrics().horizontalAdvance(text) > textRoom(box);
+    box.setToolTip(cut ? text : QString());
 }

@@ -9,16 +9,28 @@
 
 #include "ui/Layout.h"
 
+class QLineEdit;
 class QWidget;
 
 QString toQString(std::string_view text);
 
 QWidget* createControl(const varnock::ControlSpec& spec, QWidget* parent);
 
+// The object name of a control's widget: "control<ID>".
+QString controlName(int id);
+
 // The text a label shows for a stored caption: "&&" gives "&" and a single
 // "&" marks nothing, unless the label takes its text literally.
 QString labelText(std::string_view caption, bool literal);
 
 // Whether the widget's caption shows whole at this size: across for buttons,
-// radio buttons, check boxes and frame titles; wrapped lines for labels.
+// radio buttons, check boxes and frame titles; wrapped lines for labels; and
+// for the display, the widest number it shows.
 bool captionFits(const QWidget& widget, const QSize& size);
+
+// The widest text that "%.15g" writes: the display must show it whole.
+inline constexpr std::string_view kWidestNumber = "-1.23456789012346e-308";
+
+// Shows a number in a box that only the calculator writes. A number wider
+// than the box shows its leading digits, and its whole text as a tooltip.
+void showBoxText(QLineEdit& box, const QString& text);

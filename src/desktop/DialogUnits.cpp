@@ -1,7 +1,9 @@
 #include "DialogUnits.h"
 
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "ControlFactory.h"
@@ -9,7 +11,9 @@
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetricsF metrics(font);
     m_x = metrics.averageCharWidth() / 4.0;
-    m_y = metrics.height() / 8.0;
+    // Eight units make exactly the whole pixels that a laid-out line of text
+    // takes, so that a one-line caption is never a pixel short.
+    m_y = std::ceil(metrics.height()) / 8.0;
 }
 
 DialogUnits::DialogUnits(double horizontalUnit, double verticalUnit)
@@ -36,7 +40,52 @@ bool allCaptionsFit(const DialogUnits& units, const std::vector<Placement>& plac
     return true;
 }
 
+// Vertical dialog units are eighths of a text line.
+constexpr int kHalfTextLine = 4;
+
+bool isFrame(const QWidget& widget) { return qobject_cast<const QGroupBox*>(&widget) != nullptr; }
+
+bool isUntitledFrame(const QWidget& widget) {
+    auto* frame = qobject_cast<const QGroupBox*>(&widget);
+    return frame != nullptr && frame->title().isEmpty();
+}
+
+int right(const varnock::DialogRect& rect) { return rect.x + rect.width; }
+int bottom(const varnock::DialogRect& rect) { return rect.y + rect.height; }
+
+// Makes the left (or upper) of two overlapping rectangles end where the other
+// begins, across when they stand side by side, downwards when stacked.
+void separate(varnock::DialogRect& a, varnock::DialogRect& b) {
+    const int across = std::min(right(a), right(b)) - std::max(a.x, b.x);
+    const int down = std::min(bottom(a), bottom(b)) - std::max(a.y, b.y);
+    if (across <= 0 || down <= 0) return;
+    varnock::DialogRect& first = (across < down ? a.x <= b.x : a.y <= b.y) ? a : b;
+    const varnock::DialogRect& second = &first == &a ? b : a;
+    if (across < down) {
+        first.width = second.x - first.x;
+    } else {
+        first.height = second.y - first.y;
+    }
+}
+
 }  // namespace
+
+void settleOverlaps(std::vector<Placement>& placements) {
+    for (Placement& placement : placements) {
+        if (!isUntitledFrame(*placement.widget)) continue;
+        placement.rect.y += kHalfTextLine;
+        placement.rect.height -= kHalfTextLine;
+    }
+    for (size_t i = 0; i < placements.size(); ++i) {
+        Placement& a = placements[i];
+        if (a.widget->isHidden() || isFrame(*a.widget)) continue;
+        for (size_t j = i + 1; j < placements.size(); ++j) {
+            Placement& b = placements[j];
+            if (b.widget->isHidden() || isFrame(*b.widget)) continue;
+            separate(a.rect, b.rect);
+        }
+    }
+}
 
 DialogUnits fittingUnits(const QFont& font, const std::vector<Placement>& placements) {
     const DialogUnits natural(font);

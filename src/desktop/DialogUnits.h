@@ -38,6 +38,15 @@ struct Placement {
     varnock::DialogRect rect;
 };
 
+// Moves the edges of frames and controls that run into their neighbours, in
+// dialog units, before the units are fitted:
+// - a frame without a title draws its line half a text line below the top of
+//   its rectangle, as a titled frame's line runs through the middle of its
+//   title, so that it clears the controls just above it;
+// - of two controls whose rectangles run into each other, the left (or upper)
+//   one ends where the other begins.
+void settleOverlaps(std::vector<Placement>& placements);
+
 // The units of the font, widened where needed so that every caption shows
 // whole: fonts differ in how wide their letters run against their average
 // character width, and a caption cut short is worse than a wider window.

@@ -82,6 +82,9 @@ inline constexpr int kFringingCheckBox = 1185;
 // The default push button ("=").
 int defaultButtonId();
 
+// The shared display of the keypad.
+inline constexpr int kDisplayBox = 1007;
+
 // The scratch pad, the one box that takes typing.
 inline constexpr int kScratchPad = 1221;
 

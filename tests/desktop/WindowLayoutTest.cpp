@@ -69,6 +69,7 @@ private slots:
     void captionsShowWholeAndTheWindowGrowsWithTheFont();
     void neighbouringRectanglesStayFlush();
     void operatorGlyphsAreDistinctVectorDrawings();
+    void readOnlyBoxesStandApartFromThePadInAnyTheme();
     void aboutBoxFollowsItsTable();
     void aboutBoxClosesWithEscapeAndOk();
     void systemMenuEndsWithTheAboutEntry();
@@ -202,6 +203,27 @@ void WindowLayoutTest::operatorGlyphsAreDistinctVectorDrawings() {
     QCOMPARE(sharp.size(), QSize(32, 32));
     QCOMPARE(operatorFace(1151), std::optional<Glyph>(Glyph::Multiply));
     QCOMPARE(operatorFace(1082), std::nullopt);
+}
+
+void WindowLayoutTest::readOnlyBoxesStandApartFromThePadInAnyTheme() {
+    const QPalette original = QApplication::palette();
+    CalcWindow window;
+    auto baseOf = [&](int id) { return window.controlWidget(id)->palette().color(QPalette::Base); };
+    for (const QPalette& theme : {original, QPalette(QColor(0x30, 0x30, 0x34))}) {
+        QApplication::setPalette(theme);
+        QApplication::processEvents();  // the change reaches the widgets as events
+        const QColor pad = baseOf(varnock::kScratchPad);
+        QCOMPARE(pad, window.palette().color(QPalette::Base));
+        for (const varnock::Route& route : varnock::focusRoutes()) {
+            QVERIFY2(baseOf(route.id) != pad, qPrintable(QString::number(route.id)));
+            QCOMPARE(baseOf(route.id), window.palette().color(QPalette::Window));
+        }
+        // Text stays readable on the tint.
+        const QColor text = window.controlWidget(1118)->palette().color(QPalette::Text);
+        QVERIFY(std::abs(text.lightness() - baseOf(1118).lightness()) > 100);
+    }
+    QApplication::setPalette(original);
+    QApplication::processEvents();
 }
 
 void WindowLayoutTest::aboutBoxFollowsItsTable() {

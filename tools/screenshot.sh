@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Refreshes the pictures of the window in docs/: screenshot.png at the
+# ordinary scale and screenshot@2x.png as a 4K screen shows it. Builds first
+# (installing what is missing), then runs the window on a virtual X server.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh build
+
+export QT_QPA_PLATFORM=xcb
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+unset WAYLAND_DISPLAY
+
+shoot() {
+    QT_SCALE_FACTOR=$1 xvfb-run --auto-servernum --server-args="-screen 0 3840x2160x24" \
+        build/src/desktop/tools/varnock-screenshot "$2"
+    echo "Wrote $2"
+}
+shoot 1 docs/screenshot.png
+shoot 2 docs/screenshot@2x.png

@@ -17,10 +17,18 @@ bool CCalcDlg::StartFreshEntry() {
     return true;
 }
 
+// Whether the number being typed can take one more character. The text holds
+// at most 63 characters. From sixteen integer digits on, the display turns to
+// exponent notation ("1.23456789012346e+15"); a character appended there would
+// land in the exponent and make the number wildly larger, so the entry is full.
+static bool acceptsAnotherCharacter(const std::string& text) {
+    return text.size() < kMaxBoxText && text.find('e') == std::string::npos;
+}
+
 void CCalcDlg::TypeDigit(char digit) {
     StartFreshEntry();
     std::string text = BoxText(kDisplay);
-    if (text.size() >= kMaxBoxText) {
+    if (!acceptsAnotherCharacter(text)) {
         Beep();
         FocusMainWindow();
         return;
@@ -48,7 +56,7 @@ void CCalcDlg::OnDigit9() { TypeDigit('9'); }
 void CCalcDlg::OnDigit0() {
     if (StartFreshEntry()) return;
     std::string text = BoxText(kDisplay);
-    if (text.size() >= kMaxBoxText) {
+    if (!acceptsAnotherCharacter(text)) {
         Beep();
         return;
     }
@@ -60,7 +68,7 @@ void CCalcDlg::OnDigit0() {
 void CCalcDlg::OnPoint() {
     StartFreshEntry();
     std::string text = BoxText(kDisplay);
-    if (m_pointAllowed == 0.0 || text.size() >= kMaxBoxText) {
+    if (m_pointAllowed == 0.0 || !acceptsAnotherCharacter(text)) {
         Beep();
         FocusMainWindow();
         return;

@@ -158,6 +158,30 @@ TEST(TextLimit, SixtyThreeCharactersAndNoMore) {
     EXPECT_EQ(calc.record().m_display, 1e62);
 }
 
+TEST(TextLimit, AnEntryInExponentNotationTakesNoMoreDigits) {
+    Calculator calc;
+    calc.type("1234567890123456");
+    ASSERT_EQ(calc.display(), "1.23456789012346e+15");
+    calc.takeEvents();
+
+    calc.type("7");
+    EXPECT_EQ(calc.display(), "1.23456789012346e+15");
+    EXPECT_EQ(calc.takeEvents(), (std::vector<std::string>{"beep", "focus"}));
+    calc.type("0");
+    EXPECT_EQ(calc.takeEvents(), std::vector<std::string>{"beep"});
+    calc.type(".");
+    EXPECT_EQ(calc.takeEvents(), (std::vector<std::string>{"beep", "focus"}));
+    EXPECT_EQ(calc.display(), "1.23456789012346e+15");
+    EXPECT_EQ(calc.record().m_display, 1234567890123456.0);
+    EXPECT_EQ(calc.record().m_pointAllowed, 1.0);
+
+    // The sign key still works, and the next number starts afresh.
+    calc.type("~");
+    EXPECT_EQ(calc.display(), "-1.23456789012346e+15");
+    calc.type("=5");
+    EXPECT_EQ(calc.display(), "5");
+}
+
 TEST(ClearEntry, KeepsThePendingOperation) {
     Calculator calc;
     calc.type("3+5");

@@ -9,6 +9,7 @@
 
 #include "ui/Layout.h"
 
+class QLabel;
 class QWidget;
 
 QString toQString(std::string_view text);
@@ -22,3 +23,19 @@ QString labelText(std::string_view caption, bool literal);
 // Whether the widget's caption shows whole at this size: across for buttons,
 // radio buttons, check boxes and frame titles; wrapped lines for labels.
 bool captionFits(const QWidget& widget, const QSize& size);
+
+// The room a widget's caption needs, for asking captionFits at many sizes:
+// the width of a button's, radio button's, check box's or frame's caption
+// does not depend on the size offered and is measured once; a label's
+// wrapped height depends on its width and is measured at every call.
+class CaptionRoom {
+public:
+    explicit CaptionRoom(const QWidget& widget);
+
+    bool fits(const QSize& size) const;
+    bool dependsOnWidth() const { return m_label != nullptr; }
+
+private:
+    const QLabel* m_label = nullptr;
+    int m_width = 0;  // the width needed, for the others
+};

@@ -50,5 +50,5 @@ fi
 
 echo
 echo "== Summary (load now: $(cut -d' ' -f1-3 /proc/loadavg))"
-awk -F'\t' 'BEGIN { printf "%-36s %-28s %-16s %s\n", "measure", "value", "target", "met" }
-    { printf "%-36s %-28s %-16s %s\n", $1, $2, $3, $4 }' "$summary"
+awk -F'\t' 'BEGIN { printf "%-40s %-28s %-16s %s\n", "measure", "value", "target", "met" }
+    { printf "%-40s %-28s %-16s %s\n", $1, $2, $3, $4 }' "$summary"

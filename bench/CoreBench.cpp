@@ -73,7 +73,9 @@ BENCHMARK(ClearAll);
 void BeamTiltCalculate(benchmark::State& state) {
     OpenCalculator calc;
     // Height 100, beamwidth 10, tilt 8.
-    for (int key : {1088, 1091, 1091, 1161, 1088, 1091, 1167, 1083, 1168}) calc.dialog.OnClicked(key);
+    for (int key : {1088, 1091, 1091, 1161, 1088, 1091, 1167, 1083, 1168}) {
+        calc.dialog.OnClicked(key);
+    }
     for (auto _ : state) calc.dialog.OnClicked(1163);
     state.SetItemsProcessed(state.iterations());
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <limits>
-#include <vector>
 
 #include "console/Json.h"
 #include "console/Utf8.h"
@@ -12,17 +11,31 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::vector<std::string_view> splitWords(std::string_view line) {
-    std::vector<std::string_view> words;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && isBlank(line[pos])) ++pos;
-        const std::size_t start = pos;
-        while (pos < line.size() && !isBlank(line[pos])) ++pos;
-        if (pos > start) words.push_back(line.substr(start, pos - start));
+// The words of a line: no command takes more than two, so the first three
+// are kept (a third one is an error), and all of them are counted.
+class Words {
+public:
+    explicit Words(std::string_view line) {
+        std::size_t pos = 0;
+        while (pos < line.size()) {
+            while (pos < line.size() && isBlank(line[pos])) ++pos;
+            const std::size_t start = pos;
+            while (pos < line.size() && !isBlank(line[pos])) ++pos;
+            if (pos == start) continue;
+            if (m_count < m_first.size()) m_first[m_count] = line.substr(start, pos - start);
+            ++m_count;
+        }
     }
-    return words;
-}
+
+    std::size_t size() const { return m_count; }
+    std::string_view front() const { return m_first[0]; }
+    // One of the first three words.
+    std::string_view operator[](std::size_t index) const { return m_first.at(index); }
+
+private:
+    std::array<std::string_view, 3> m_first;
+    std::size_t m_count = 0;
+};
 
 bool isBlankOrComment(std::string_view line) {
     for (char c : line) {
@@ -102,8 +115,6 @@ ParsedLine parseType(std::string_view line) {
     return Command{TypeCommand{std::string(text)}};
 }
 
-using Words = std::vector<std::string_view>;
-
 // A command that takes one identifier.
 template <typename CommandType>
 ParsedLine parseWithIdentifier(const Words& words) {
@@ -158,7 +169,7 @@ ParsedLine parseLine(std::string_view line) {
     if (auto error = checkCharacters(line)) return *error;
     if (isBlankOrComment(line)) return SkippedLine{};
 
-    const Words words = splitWords(line);
+    const Words words(line);
     if (words.front() == "type") return parseType(line);
     const CommandSyntax* syntax = findCommand(words.front());
     if (syntax == nullptr) {

@@ -1,5 +1,8 @@
 #include "console/ConsoleWindow.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "console/Json.h"
 #include "console/Utf8.h"
 #include "ui/Layout.h"
@@ -8,44 +11,73 @@
 
 namespace varnock::console {
 
+namespace {
+
+// The flat array covers at most this many identifiers.
+constexpr int kMaxSpan = 1024;
+
+}  // namespace
+
 ConsoleWindow::ConsoleWindow(std::ostream& events) : m_events(events), m_focus(kMainWindowFocus) {
+    int first = std::numeric_limits<int>::max();
     for (const ControlSpec& control : controls()) {
-        if (control.id == kUnaddressed) continue;
-        if (control.kind == ControlKind::Label) m_captions[control.id] = control.caption;
-        if (control.kind == ControlKind::RadioButton || control.kind == ControlKind::CheckBox) {
-            m_checks[control.id] = 0;
+        if (control.id != kUnaddressed) first = std::min(first, control.id);
+    }
+    int last = first;
+    for (const ControlSpec& control : controls()) {
+        if (control.id != kUnaddressed && control.id - first < kMaxSpan) {
+            last = std::max(last, control.id);
+        }
+    }
+    m_firstId = first;
+    m_states.resize(static_cast<std::size_t>(last - first) + 1);
+    for (const ControlSpec& control : controls()) {
+        if (control.id != kUnaddressed && control.kind == ControlKind::Label) {
+            stateOf(control.id).caption = control.caption;
         }
     }
 }
 
+ConsoleWindow::ControlState& ConsoleWindow::otherState(int id) { return m_others[id]; }
+
+const ConsoleWindow::ControlState* ConsoleWindow::findOtherState(int id) const {
+    auto it = m_others.find(id);
+    return it == m_others.end() ? nullptr : &it->second;
+}
+
 std::string ConsoleWindow::boxText(int id) const { return text(id); }
 
-void ConsoleWindow::setBoxText(int id, std::string_view text) { m_boxes[id] = text; }
+// Most calls write the text a box already shows: "show all fields" rewrites
+// every box after each key.
+void ConsoleWindow::setBoxText(int id, std::string_view text) {
+    std::string& box = stateOf(id).box;
+    if (box != text) box.assign(text);
+}
 
 int ConsoleWindow::checkState(int id) const {
-    auto it = m_checks.find(id);
-    return it == m_checks.end() ? 0 : it->second;
+    const ControlState* state = findState(id);
+    return state == nullptr ? 0 : state->check;
 }
 
-void ConsoleWindow::setCheckState(int id, int state) { m_checks[id] = state; }
+void ConsoleWindow::setCheckState(int id, int state) { stateOf(id).check = state; }
 
-void ConsoleWindow::setCaption(int id, std::string_view text) { m_captions[id] = text; }
+void ConsoleWindow::setCaption(int id, std::string_view text) { stateOf(id).caption.assign(text); }
 
-namespace {
-const std::string& textIn(const std::map<int, std::string>& texts, int id) {
+const std::string& ConsoleWindow::text(int id) const {
     static const std::string none;
-    auto it = texts.find(id);
-    return it == texts.end() ? none : it->second;
+    const ControlState* state = findState(id);
+    return state == nullptr ? none : state->box;
 }
-}  // namespace
 
-const std::string& ConsoleWindow::text(int id) const { return textIn(m_boxes, id); }
+const std::string& ConsoleWindow::caption(int id) const {
+    static const std::string none;
+    const ControlState* state = findState(id);
+    return state == nullptr ? none : state->caption;
+}
 
-const std::string& ConsoleWindow::caption(int id) const { return textIn(m_captions, id); }
+void ConsoleWindow::appendToBox(int id, std::string_view text) { stateOf(id).box += text; }
 
-void ConsoleWindow::appendToBox(int id, std::string_view text) { m_boxes[id] += text; }
-
-void ConsoleWindow::eraseLastCharacter(int id) { removeLastCharacter(m_boxes[id]); }
+void ConsoleWindow::eraseLastCharacter(int id) { removeLastCharacter(stateOf(id).box); }
 
 // A message box is closed with OK at once and leaves the focus where it was.
 void ConsoleWindow::messageBox(std::string_view text, MessageIcon icon) {

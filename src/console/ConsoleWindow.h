@@ -6,6 +6,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "form/WindowOps.h"
 
@@ -42,10 +43,35 @@ public:
     bool isClosed() const { return m_closed; }
 
 private:
+    // What one control shows. Every call of the calculator reaches one of
+    // these, so they lie in a flat array indexed by identifier: the
+    // identifiers of the table lie close together from m_firstId on. Any
+    // other identifier (the close button) gets one on demand.
+    struct ControlState {
+        std::string box;
+        std::string caption;
+        int check = 0;
+    };
+    ControlState& stateOf(int id) {
+        const std::size_t slot = slotOf(id);
+        return slot < m_states.size() ? m_states[slot] : otherState(id);
+    }
+    const ControlState* findState(int id) const {
+        const std::size_t slot = slotOf(id);
+        return slot < m_states.size() ? &m_states[slot] : findOtherState(id);
+    }
+    ControlState& otherState(int id);
+    const ControlState* findOtherState(int id) const;
+    // The index into m_states, or an index beyond its end.
+    std::size_t slotOf(int id) const {
+        return static_cast<std::size_t>(static_cast<unsigned>(id) -
+                                        static_cast<unsigned>(m_firstId));
+    }
+
     std::ostream& m_events;
-    std::map<int, std::string> m_boxes;
-    std::map<int, std::string> m_captions;
-    std::map<int, int> m_checks;
+    int m_firstId = 0;
+    std::vector<ControlState> m_states;
+    std::map<int, ControlState> m_others;
     int m_focus;
     bool m_closed = false;
 };

@@ -52,6 +52,10 @@ Utf8Step decodeUtf8(std::string_view text, std::size_t pos) {
 
 std::size_t findInvalidUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {  // ASCII, nearly every byte
+            ++pos;
+            continue;
+        }
         const Utf8Step step = decodeUtf8(text, pos);
         if (!step.valid) return pos;
         pos += step.length;

@@ -191,25 +191,35 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
     return widget;
 }
 
-bool captionFits(const QWidget& widget, const QSize& size) {
+CaptionRoom::CaptionRoom(const QWidget& widget) {
     if (auto* label = qobject_cast<const QLabel*>(&widget)) {
-        return label->heightForWidth(size.width()) <= size.height();
-    }
-    int needed = 0;
-    if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
-        if (edit->objectName() != controlName(varnock::kDisplayBox)) return true;
-        const int overhang = edit->width() - textRoom(*edit);
-        needed = overhang + edit->fontMetrics().horizontalAdvance(toQString(kWidestNumber));
+        m_label = label;
+    } else if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
+        // Only the display must show every number whole; the other boxes
+        // show the leading digits and the whole number as a tooltip.
+        if (edit->objectName() == controlName(varnock::kDisplayBox)) {
+            const int overhang = edit->width() - textRoom(*edit);
+            m_width = overhang + edit->fontMetrics().horizontalAdvance(toQString(kWidestNumber));
+        }
     } else if (auto* box = qobject_cast<const QGroupBox*>(&widget)) {
-        needed = requiredWidth(*box);
+        m_width = requiredWidth(*box);
     } else if (auto* radio = qobject_cast<const QRadioButton*>(&widget)) {
-        needed = requiredWidth(*radio, QStyle::SE_RadioButtonContents);
+        m_width = requiredWidth(*radio, QStyle::SE_RadioButtonContents);
     } else if (auto* check = qobject_cast<const QCheckBox*>(&widget)) {
-        needed = requiredWidth(*check, QStyle::SE_CheckBoxContents);
+        m_width = requiredWidth(*check, QStyle::SE_CheckBoxContents);
     } else if (auto* button = qobject_cast<const QPushButton*>(&widget)) {
-        needed = requiredWidth(*button, QStyle::SE_PushButtonContents);
+        m_width = requiredWidth(*button, QStyle::SE_PushButtonContents);
     }
-    return needed <= size.width();
+}
+
+bool CaptionRoom::fits(const QSize& size) const {
+    // One pixel of slack for the rounding of the label's edges.
+    if (m_label != nullptr) return m_label->heightForWidth(size.width()) <= size.height() + 1;
+    return m_width <= size.width();
+}
+
+bool captionFits(const QWidget& widget, const QSize& size) {
+    return CaptionRoom(widget).fits(size);
 }
 
 void showBoxText(QLineEdit& box, const QString& text) {

@@ -10,6 +10,7 @@
 #include "ui/Layout.h"
 
 class QLineEdit;
+class QLabel;
 class QWidget;
 
 QString toQString(std::string_view text);
@@ -34,3 +35,19 @@ inline constexpr std::string_view kWidestNumber = "-1.23456789012346e-308";
 // Shows a number in a box that only the calculator writes. A number wider
 // than the box shows its leading digits, and its whole text as a tooltip.
 void showBoxText(QLineEdit& box, const QString& text);
+
+// The room a widget's caption needs, for asking captionFits at many sizes:
+// the width of a button's, radio button's, check box's or frame's caption
+// does not depend on the size offered and is measured once; a label's
+// wrapped height depends on its width and is measured at every call.
+class CaptionRoom {
+public:
+    explicit CaptionRoom(const QWidget& widget);
+
+    bool fits(const QSize& size) const;
+    bool dependsOnWidth() const { return m_label != nullptr; }
+
+private:
+    const QLabel* m_label = nullptr;
+    int m_width = 0;  // the width needed, for the others
+};

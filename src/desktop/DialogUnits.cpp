@@ -32,10 +32,14 @@ QSize DialogUnits::toPixels(int width, int height) const { return QSize(x(width)
 
 namespace {
 
-bool allCaptionsFit(const DialogUnits& units, const std::vector<Placement>& placements) {
-    for (const Placement& placement : placements) {
-        if (placement.widget->isHidden()) continue;
-        if (!captionFits(*placement.widget, units.toPixels(placement.rect).size())) return false;
+struct Caption {
+    CaptionRoom room;
+    varnock::DialogRect rect;
+};
+
+bool allCaptionsFit(const DialogUnits& units, const std::vector<Caption>& captions) {
+    for (const Caption& caption : captions) {
+        if (!caption.room.fits(units.toPixels(caption.rect).size())) return false;
     }
     return true;
 }
@@ -88,13 +92,25 @@ void settleOverlaps(std::vector<Placement>& placements) {
 }
 
 DialogUnits fittingUnits(const QFont& font, const std::vector<Placement>& placements) {
+    // Each caption is measured once, before the search. The labels, whose
+    // wrapped text is measured at every width, come last, so that they are
+    // measured only at the steps where every other caption already fits.
+    std::vector<Caption> captions;
+    for (const Placement& placement : placements) {
+        if (!placement.widget->isHidden()) {
+            captions.push_back({CaptionRoom(*placement.widget), placement.rect});
+        }
+    }
+    std::stable_partition(captions.begin(), captions.end(),
+                          [](const Caption& caption) { return !caption.room.dependsOnWidth(); });
+
     const DialogUnits natural(font);
     // Steps of 1/64 of a pixel per unit, up to twice the natural width.
     constexpr int kSteps = 64;
     const double step = natural.horizontalUnit() / kSteps;
     for (int i = 0; i <= kSteps; ++i) {
         const DialogUnits units(natural.horizontalUnit() + i * step, natural.verticalUnit());
-        if (allCaptionsFit(units, placements)) return units;
+        if (allCaptionsFit(units, captions)) return units;
     }
     return DialogUnits(2 * natural.horizontalUnit(), natural.verticalUnit());
 }

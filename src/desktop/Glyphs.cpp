@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QPixmapCache>
 #include <algorithm>
 #include <optional>
 
@@ -145,11 +146,23 @@ void GlyphIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mo
     paintGlyph(*painter, rect, m_glyph, inkFor(mode));
 }
 
+// Drawings are kept in the pixmap cache: the window system asks for the
+// window icon at every size more than once while the window opens.
 QPixmap GlyphIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
-    QPixmap pixmap(size);
+    const QString key = QStringLiteral("varnock-glyph-%1-%2x%3-%4")
+                            .arg(static_cast<int>(m_glyph))
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(inkFor(mode).rgba(), 8, 16, QLatin1Char('0'));
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) return pixmap;
+    pixmap = QPixmap(size);
     pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    {
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    }
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 

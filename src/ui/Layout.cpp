@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
+#include <vector>
 
 namespace varnock {
 namespace {
@@ -280,12 +283,77 @@ const DialogFrame& mainWindowFrame() { return kMainFrame; }
 
 std::span<const ControlSpec> controls() { return kControls; }
 
+namespace {
+
+// Finds a row of the control table by its identifier in constant time, for
+// the operations that look controls up on every click and key. Nearly all
+// identifiers lie in one short range, which a table covers; the few others
+// (the close button) are compared one by one.
+class ControlIndex {
+public:
+    ControlIndex() {
+        m_rows.fill(kNone);
+        m_first = std::numeric_limits<int>::max();
+        for (const ControlSpec& control : kControls) {
+            if (control.id != kUnaddressed) m_first = std::min(m_first, control.id);
+        }
+        for (std::size_t row = 0; row < std::size(kControls); ++row) {
+            const int id = kControls[row].id;
+            if (id == kUnaddressed || find(id) != kNone) continue;  // the first row wins
+            if (const std::size_t offset = offsetOf(id); offset < kSpan) {
+                m_rows[offset] = static_cast<std::int16_t>(row);
+            } else {
+                m_outliers.push_back({id, static_cast<int>(row)});
+            }
+        }
+    }
+
+    // The row of the control, or kNone.
+    int find(int id) const {
+        if (const std::size_t offset = offsetOf(id); offset < kSpan) return m_rows[offset];
+        for (const Outlier& outlier : m_outliers) {
+            if (outlier.id == id) return outlier.row;
+        }
+        return kNone;
+    }
+
+    static constexpr int kNone = -1;
+
+private:
+    static constexpr std::size_t kSpan = 512;
+    struct Outlier {
+        int id;
+        int row;
+    };
+
+    // Wraps below m_first, so that one comparison checks both ends.
+    std::size_t offsetOf(int id) const {
+        return static_cast<std::size_t>(static_cast<unsigned>(id) - static_cast<unsigned>(m_first));
+    }
+
+    int m_first;
+    std::array<std::int16_t, kSpan> m_rows;
+    std::vector<Outlier> m_outliers;
+};
+
+// The hidden keypad twin of every character, 0 for none.
+std::array<int, 256> twinsByKey() {
+    std::array<int, 256> twins{};
+    for (const ControlSpec& control : kControls) {
+        if (control.kind != ControlKind::PushButton || !control.is(kHidden)) continue;
+        const auto key = static_cast<unsigned char>(mnemonicOf(control.caption));
+        if (key != 0 && twins[key] == 0) twins[key] = control.id;
+    }
+    return twins;
+}
+
+}  // namespace
+
 const ControlSpec* findControl(int id) {
     if (id == kUnaddressed) return nullptr;
-    for (const ControlSpec& control : kControls) {
-        if (control.id == id) return &control;
-    }
-    return nullptr;
+    static const ControlIndex index;
+    const int row = index.find(id);
+    return row == ControlIndex::kNone ? nullptr : &kControls[row];
 }
 
 std::span<const RadioGroup> radioGroups() { return kRadioGroups; }
@@ -304,14 +372,8 @@ int defaultButtonId() {
 }
 
 int twinForKey(char key) {
-    if (key == 0) return 0;
-    for (const ControlSpec& control : kControls) {
-        if (control.kind == ControlKind::PushButton && control.is(kHidden) &&
-            mnemonicOf(control.caption) == key) {
-            return control.id;
-        }
-    }
-    return 0;
+    static const std::array<int, 256> twins = twinsByKey();
+    return twins[static_cast<unsigned char>(key)];
 }
 
 std::string plainCaption(std::string_view caption) {

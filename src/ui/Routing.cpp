@@ -1,6 +1,9 @@
 #include "ui/Routing.h"
 
+#include <vector>
+
 #include "app/CalcDlg.h"
+#include "ui/Layout.h"
 
 namespace varnock {
 namespace {
@@ -104,19 +107,52 @@ const Route kFocusRoutes[] = {
 };
 // clang-format on
 
-ClickHandler find(std::span<const Route> routes, int id) {
+ClickHandler findRoute(std::span<const Route> routes, int id) {
     for (const Route& route : routes) {
         if (route.id == id) return route.handler;
     }
     return nullptr;
 }
 
+// The handlers of one table by row of the control table, so that the lookup
+// on every click and focus change takes constant time.
+class HandlerIndex {
+public:
+    explicit HandlerIndex(std::span<const Route> routes)
+        : m_routes(routes), m_byRow(controls().size(), nullptr) {
+        // Backwards, so that the first route of a control wins as in findRoute().
+        for (auto route = routes.rbegin(); route != routes.rend(); ++route) {
+            if (const ControlSpec* control = findControl(route->id)) {
+                m_byRow[static_cast<std::size_t>(control - controls().data())] = route->handler;
+            }
+        }
+    }
+
+    ClickHandler find(int id) const {
+        const ControlSpec* control = findControl(id);
+        // An identifier outside the control table is looked for the slow way.
+        if (control == nullptr) return findRoute(m_routes, id);
+        return m_byRow[static_cast<std::size_t>(control - controls().data())];
+    }
+
+private:
+    std::span<const Route> m_routes;
+    std::vector<ClickHandler> m_byRow;
+};
+
 }  // namespace
 
 std::span<const Route> clickRoutes() { return kClickRoutes; }
 std::span<const Route> focusRoutes() { return kFocusRoutes; }
 
-ClickHandler findClickHandler(int id) { return find(kClickRoutes, id); }
-ClickHandler findFocusHandler(int id) { return find(kFocusRoutes, id); }
+ClickHandler findClickHandler(int id) {
+    static const HandlerIndex index(kClickRoutes);
+    return index.find(id);
+}
+
+ClickHandler findFocusHandler(int id) {
+    static const HandlerIndex index(kFocusRoutes);
+    return index.find(id);
+}
 
 }  // namespace varnock

@@ -2,10 +2,13 @@
 // limits that keep a session's memory bounded.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "RandomCommands.h"
+#include "console/Command.h"
 #include "console/Session.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
@@ -93,6 +96,57 @@ TEST(SessionLimits, ClearEmptiesAFullPad) {
     EXPECT_EQ(session.window().text(kScratchPad), "");
     EXPECT_FALSE(session.perform(typeCommand("again")).has_value());
     EXPECT_EQ(out.str(), "beep\n");
+}
+
+// The window keeps the controls of the table in a flat array and any other
+// identifier apart; both keep what they are told, and nothing leaks between.
+TEST(ConsoleWindowStore, KeepsTextsAndMarksForAnyIdentifier) {
+    std::ostringstream out;
+    ConsoleWindow window(out);
+    EXPECT_EQ(window.caption(1135), "In Meters");  // a label starts with its caption
+    const int ids[] = {1007,
+                       1224,
+                       58112,
+                       0,
+                       -7,
+                       999,
+                       3000,
+                       std::numeric_limits<int>::min(),
+                       std::numeric_limits<int>::max()};
+    for (int id : ids) {
+        EXPECT_EQ(window.text(id), "") << id;
+        window.setBoxText(id, "box " + std::to_string(id));
+        window.setCaption(id, "caption " + std::to_string(id));
+        window.setCheckState(id, 1);
+    }
+    for (int id : ids) {
+        EXPECT_EQ(window.boxText(id), "box " + std::to_string(id));
+        EXPECT_EQ(window.caption(id), "caption " + std::to_string(id));
+        EXPECT_EQ(window.checkState(id), 1);
+    }
+    window.appendToBox(-7, "\xc2\xb5");
+    window.eraseLastCharacter(-7);
+    EXPECT_EQ(window.text(-7), "box -7");
+    EXPECT_EQ(window.text(1001), "");
+    EXPECT_EQ(window.checkState(1025), 0);
+}
+
+// A long random session that may not close runs to its end.
+TEST(SessionLimits, RandomCommandsWithoutClosingKeepTheWindowOpen) {
+    std::ostringstream out;
+    Session session(out);
+    testing::RandomCommandOptions options;
+    options.allowDump = false;
+    int line = 0;
+    for (const std::string& text : testing::randomCommands(11, 20'000, options)) {
+        ++line;
+        const ParsedLine parsed = parseLine(text);
+        const auto* command = std::get_if<Command>(&parsed);
+        ASSERT_NE(command, nullptr) << line << ": " << text;
+        session.perform(*command);
+        ASSERT_FALSE(session.isClosed()) << line << ": " << text;
+        out.str("");
+    }
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // The control table and the routing tables agree with each other.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
+#include <span>
+#include <vector>
 
 #include "form/FormRecord.h"
 #include "ui/Layout.h"
@@ -92,6 +95,41 @@ TEST(Layout, OnlyTheEqualsKeyAndThePathLossBoxesAreTabStops) {
         if (control.is(kTabStop)) tabStops.insert(control.id);
     }
     EXPECT_EQ(tabStops, (std::set<int>{1152, 1114, 1115, 1118}));
+}
+
+// The lookups by identifier take shortcuts through indexes; they must find
+// exactly what a scan of the tables finds, for any identifier at all.
+TEST(Layout, LookupsFindWhatAScanOfTheTablesFinds) {
+    const auto scanControls = [](int id) -> const ControlSpec* {
+        for (const ControlSpec& control : controls()) {
+            if (control.id == id && id != kUnaddressed) return &control;
+        }
+        return nullptr;
+    };
+    const auto scanRoutes = [](std::span<const Route> routes, int id) -> ClickHandler {
+        for (const Route& route : routes) {
+            if (route.id == id) return route.handler;
+        }
+        return nullptr;
+    };
+    std::vector<int> ids = {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+    for (int id = -3; id < 70'000; ++id) ids.push_back(id);
+    for (int id : ids) {
+        ASSERT_EQ(findControl(id), scanControls(id)) << id;
+        ASSERT_EQ(findClickHandler(id), scanRoutes(clickRoutes(), id)) << id;
+        ASSERT_EQ(findFocusHandler(id), scanRoutes(focusRoutes(), id)) << id;
+    }
+    for (int key = 0; key < 256; ++key) {
+        int twin = 0;
+        for (const ControlSpec& control : controls()) {
+            if (control.kind == ControlKind::PushButton && control.is(kHidden) && key != 0 &&
+                mnemonicOf(control.caption) == static_cast<char>(key)) {
+                twin = control.id;
+                break;
+            }
+        }
+        ASSERT_EQ(twinForKey(static_cast<char>(key)), twin) << key;
+    }
 }
 
 }  // namespace

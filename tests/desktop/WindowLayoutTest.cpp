@@ -11,6 +11,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "AboutDlg.h"
 #include "CalcWindow.h"
@@ -68,6 +69,7 @@ private slots:
     void framesDoNotCoverTheControlsOverThem();
     void captionsShowWholeAndTheWindowGrowsWithTheFont();
     void neighbouringRectanglesStayFlush();
+    void unitsWidenJustEnoughForEveryShownCaption();
     void operatorGlyphsAreDistinctVectorDrawings();
     void readOnlyBoxesStandApartFromThePadInAnyTheme();
     void aboutBoxFollowsItsTable();
@@ -172,6 +174,39 @@ void WindowLayoutTest::neighbouringRectanglesStayFlush() {
     QCOMPARE(left.right() + 1, right.left());
     QCOMPARE(left.bottom() + 1, below.top());
     QCOMPARE(units.toPixels(512, 338), QSize(701, 544));
+}
+
+void WindowLayoutTest::unitsWidenJustEnoughForEveryShownCaption() {
+    QWidget parent;
+    const DialogUnits natural(parent.font());
+    auto* label = new QLabel(QStringLiteral("A caption that wraps onto two lines"), &parent);
+    label->setWordWrap(true);
+    auto* button = new QPushButton(QStringLiteral("&Calculate"), &parent);
+    auto* hidden =
+        new QPushButton(QStringLiteral("A caption too long for any width at all"), &parent);
+    hidden->hide();
+    const Placement labelPlace{label, {0, 0, 60, 16}};
+    const Placement buttonPlace{button, {0, 20, 30, 14}};
+    const std::vector<Placement> cases[] = {
+        {labelPlace}, {buttonPlace}, {{hidden, {0, 40, 10, 14}}, labelPlace, buttonPlace}};
+    for (const std::vector<Placement>& placements : cases) {
+        const DialogUnits units = fittingUnits(parent.font(), placements);
+        QVERIFY(units.horizontalUnit() > natural.horizontalUnit());
+        QVERIFY(units.horizontalUnit() < 2 * natural.horizontalUnit());
+        const DialogUnits narrower(units.horizontalUnit() - natural.horizontalUnit() / 64,
+                                   units.verticalUnit());
+        bool allFit = true, allFitNarrower = true;
+        for (const Placement& placement : placements) {
+            if (placement.widget->isHidden()) continue;
+            allFit =
+                allFit && captionFits(*placement.widget, units.toPixels(placement.rect).size());
+            allFitNarrower =
+                allFitNarrower &&
+                captionFits(*placement.widget, narrower.toPixels(placement.rect).size());
+        }
+        QVERIFY(allFit);
+        QVERIFY(!allFitNarrower);
+    }
 }
 
 void WindowLayoutTest::operatorGlyphsAreDistinctVectorDrawings() {

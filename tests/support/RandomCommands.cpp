@@ -28,7 +28,10 @@ public:
         for (const ControlSpec& control : controls()) {
             if (control.id == kUnaddressed) continue;
             if (takesClicks(control) && control.id != kCloseButton) m_clickable.push_back(control.id);
-            if (takesFocus(control)) m_focusable.push_back(control.id);
+            // Return on a focused "CLOSE" would end the session as well.
+            if (takesFocus(control) && (options.allowClose || control.id != kCloseButton)) {
+                m_focusable.push_back(control.id);
+            }
         }
     }
 

@@ -1,0 +1,112 @@
+// Box texts are what "%.15g" and "%d" print, for every value: the formatter
+// is held to snprintf over the special values, the edges where the format
+// changes, the halfway points of the 15th digit and many seeded values.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "form/NumberText.h"
+
+namespace varnock {
+namespace {
+
+std::string printed(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
+}
+
+// Counts the values whose text differs, and reports the first few.
+class Comparison {
+public:
+    void check(double value) {
+        const std::string expected = printed(value);
+        const std::string actual = formatDouble(value);
+        if (actual == expected) return;
+        if (++m_differences <= 5)
+            ADD_FAILURE() << std::hexfloat << value << ": " << actual << " instead of " << expected;
+    }
+    // The value and its neighbours on both sides.
+    void checkAround(double value) {
+        check(value);
+        check(std::nextafter(value, -INFINITY));
+        check(std::nextafter(value, INFINITY));
+    }
+    int differences() const { return m_differences; }
+
+private:
+    int m_differences = 0;
+};
+
+TEST(NumberText, SpecialValuesPrintAsPrintfDoes) {
+    using Limits = std::numeric_limits<double>;
+    Comparison comparison;
+    for (double value : {0.0, -0.0, Limits::infinity(), -Limits::infinity(), Limits::quiet_NaN(),
+                         -Limits::quiet_NaN(), Limits::denorm_min(), -Limits::denorm_min(),
+                         Limits::min(), Limits::max(), -Limits::max(), Limits::epsilon()}) {
+        comparison.check(value);
+    }
+    EXPECT_EQ(comparison.differences(), 0);
+    EXPECT_EQ(formatDouble(0.0), "0");
+    EXPECT_EQ(formatDouble(-0.0), "-0");
+    EXPECT_EQ(formatDouble(0.1 + 0.2), "0.3");
+    EXPECT_EQ(formatDouble(1e15), "1e+15");
+    EXPECT_EQ(formatDouble(123456789012345.0), "123456789012345");
+}
+
+// The switch to exponents at 1e-5 and 1e15, and every other power of ten.
+TEST(NumberText, PowersOfTenAndTheirNeighbours) {
+    Comparison comparison;
+    for (int exponent = -324; exponent <= 308; ++exponent) {
+        const double power = std::pow(10.0, exponent);
+        comparison.checkAround(power);
+        comparison.checkAround(-power);
+        comparison.checkAround(power * 9.999999999999995);
+    }
+    EXPECT_EQ(comparison.differences(), 0);
+}
+
+// Values whose 16th significant digit is a 5: rounding decides the text.
+TEST(NumberText, HalfwayPointsOfTheLastDigit) {
+    std::mt19937_64 random(20240611);
+    std::uniform_int_distribution<std::int64_t> digits(100'000'000'000'000, 999'999'999'999'999);
+    std::uniform_int_distribution<int> exponents(-300, 290);
+    Comparison comparison;
+    for (int i = 0; i < 100'000; ++i) {
+        const double halfway = (static_cast<double>(digits(random)) + 0.5) * 10.0;
+        comparison.checkAround(halfway * std::pow(10.0, exponents(random) - 16));
+        comparison.checkAround(static_cast<double>(digits(random)) + 0.5);
+    }
+    EXPECT_EQ(comparison.differences(), 0);
+}
+
+TEST(NumberText, SeededValuesOfEveryKind) {
+    std::mt19937_64 random(7);
+    Comparison comparison;
+    for (int i = 0; i < 300'000; ++i) {
+        // Any bit pattern: every exponent, subnormals, infinities and NaNs.
+        comparison.check(std::bit_cast<double>(random()));
+        // Short decimals as a person types them, and results of arithmetic.
+        const auto whole = static_cast<std::int64_t>(random() % 2'000'000) - 1'000'000;
+        const int places = static_cast<int>(random() % 12);
+        comparison.check(static_cast<double>(whole) / std::pow(10.0, places));
+        comparison.check(1.0 / static_cast<double>(random() % 100'000 + 1));
+        comparison.check(static_cast<double>(static_cast<std::int64_t>(random() >> 9)));
+    }
+    EXPECT_EQ(comparison.differences(), 0);
+}
+
+TEST(NumberText, IntegersPrintAsPercentD) {
+    for (int value : {0, 1, -1, 9, 10, -10, 2147483647, -2147483647 - 1}) {
+        EXPECT_EQ(formatInt(value), std::to_string(value));
+    }
+}
+
+}  // namespace
+}  // namespace varnock

@@ -7,11 +7,12 @@
 #include <ostream>
 #include <string>
 
+#include "console/Output.h"
 #include "form/WindowOps.h"
 
 namespace varnock::console {
 
-class ConsoleWindow : public WindowOps {
+class ConsoleWindow : public WindowOps, public ShownWindow {
 public:
     // Events are printed to events. The labels start with their captions from
     // the control table, every check mark clear, every box empty.
@@ -40,6 +41,12 @@ public:
     void eraseLastCharacter(int id);
 
     bool isClosed() const { return m_closed; }
+
+    // ShownWindow
+    std::string shownText(int boxId) const override { return text(boxId); }
+    std::string shownCaption(int labelId) const override { return caption(labelId); }
+    int shownCheck(int id) const override { return checkState(id); }
+    int shownFocus() const override { return m_focus; }
 
 private:
     std::ostream& m_events;

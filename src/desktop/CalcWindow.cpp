@@ -217,6 +217,11 @@ bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
             runTwin(twin);
             return true;
         }
+        // Tab moves on to the next control, so Ctrl+Tab types a tab.
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+            static_cast<QPlainTextEdit*>(watched)->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -12,6 +12,19 @@ struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
 
+// Text as the pad takes it: a paragraph separator (U+2029) starts a new line,
+// as it does in the desktop's text box.
+std::string asPadText(std::string_view text) {
+    static constexpr std::string_view kParagraphSeparator = "\xE2\x80\xA9";
+    std::string padText;
+    padText.reserve(text.size());
+    for (std::size_t at; (at = text.find(kParagraphSeparator)) != std::string_view::npos;) {
+        padText.append(text.substr(0, at)).append(1, '\n');
+        text.remove_prefix(at + kParagraphSeparator.size());
+    }
+    return padText.append(text);
+}
+
 }  // namespace
 
 Session::Session(std::ostream& out) : m_out(out), m_window(out), m_dialog(m_window) {
@@ -96,7 +109,7 @@ Refusal Session::press(Key key) {
 Refusal Session::type(std::string_view text) {
     if (Refusal full = checkPadRoom(text.size())) return full;
     moveFocus(kScratchPad);
-    m_window.appendToBox(kScratchPad, text);
+    m_window.appendToBox(kScratchPad, asPadText(text));
     return std::nullopt;
 }
 

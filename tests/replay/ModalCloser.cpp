@@ -18,8 +18,11 @@ namespace {
 // answered anyway, in milliseconds.
 constexpr int kActivationWait = 2000;
 
-// The button that Return would press: OK in every box the window opens.
-QPushButton* defaultButtonOf(const QDialog& box) {
+// The box's OK button: the message box's own, the About box's default one.
+QAbstractButton* okButtonOf(const QDialog& box) {
+    if (const auto* message = qobject_cast<const QMessageBox*>(&box)) {
+        return message->button(QMessageBox::Ok);
+    }
     for (QPushButton* button : box.findChildren<QPushButton*>()) {
         if (button->isDefault() && button->isVisible()) return button;
     }
@@ -57,10 +60,8 @@ void ModalCloser::record(const QDialog& box) {
                 varnock::console::writeMessage(m_out, MessageIcon::Question, text);
                 return;
             default:
-                // No box of the window has another icon: shown as it is, so
-                // that the difference stands out.
-                m_out << "message icon" << message->icon() << ' '
-                      << varnock::console::jsonString(text) << '\n';
+                // No box of the window has another icon; the line shows it.
+                m_out << "message other " << varnock::console::jsonString(text) << '\n';
                 return;
         }
     }
@@ -68,6 +69,7 @@ void ModalCloser::record(const QDialog& box) {
         varnock::console::writeAbout(m_out, box.windowTitle().toStdString());
         return;
     }
+    // No other box ever opens; the line shows it.
     m_out << "dialog " << varnock::console::jsonString(box.windowTitle().toStdString()) << '\n';
 }
 
@@ -76,7 +78,7 @@ void ModalCloser::closeWithOk(QDialog* box) {
     QPointer<QDialog> open(box);
     if (!box->isActiveWindow()) (void)QTest::qWaitForWindowActive(box, kActivationWait);
     if (!open) return;
-    if (QPushButton* ok = defaultButtonOf(*box)) QTest::mouseClick(ok, Qt::LeftButton);
+    if (QAbstractButton* ok = okButtonOf(*box)) QTest::mouseClick(ok, Qt::LeftButton);
     if (open && open->isVisible()) {
         qCritical("varnock-replay: the box \"%s\" did not close with its OK button",
                   qPrintable(open->windowTitle()));

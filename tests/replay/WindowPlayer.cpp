@@ -199,7 +199,9 @@ void WindowPlayer::clickWithMouse(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, clickPoint(*widget));
 }
 
-// The click lands just after the pad's last character, where typing goes on.
+// The click aims just after the pad's last character, where typing goes on.
+// When that lies at or beyond the pad's edge (a long line), the click may land
+// before it; Ctrl+End then takes the caret to the end.
 void WindowPlayer::clickIntoPad() {
     QPlainTextEdit* box = pad();
     QTextCursor end(box->document());
@@ -209,6 +211,9 @@ void WindowPlayer::clickIntoPad() {
     const QPoint point(std::clamp(caret.right() + 2, inside.left(), inside.right()),
                        std::clamp(caret.center().y(), inside.top(), inside.bottom()));
     QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    if (box->textCursor().position() != end.position()) {
+        sendKey(Qt::Key_End, QString(), Qt::ControlModifier);
+    }
 }
 
 // Tab moves the focus between controls; Ctrl+Tab types a tab into the pad.

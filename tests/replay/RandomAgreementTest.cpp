@@ -2,21 +2,62 @@
 // varnock-replay (the real window): their outputs must agree line for line.
 // Every script is made of valid commands from a seeded generator, dumps and
 // an occasional close included, so that a failure names a seed that gives
-// the same script again.
+// the same script again. Some sessions work the scratch pad hard, which the
+// generator seldom does.
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <random>
+#include <string_view>
 
 #include "RandomCommands.h"
 
 namespace {
 
-constexpr int kScripts = 300;
+constexpr int kSessions = 250;
+constexpr int kPadSessions = 50;
 constexpr std::size_t kCommandsPerScript = 60;
+constexpr std::size_t kCommandsPerPadScript = 150;
 constexpr std::uint32_t kFirstSeed = 1;
 // Per program run, in milliseconds: far beyond what a script needs.
 constexpr int kRunTimeout = 60000;
+
+// What a pad session puts in place of every other command: long lines, many
+// lines, tabs and characters beyond ASCII, often typed after the focus has
+// been elsewhere.
+constexpr std::string_view kPadCommands[] = {
+    "focus 1221",
+    "key Return",
+    "key Backspace",
+    "key 7",
+    "click 1103",
+    "type a line of notes that runs on past the pad's right edge ",
+    "type x\ty",
+    "type \xc2\xb5V \xe2\x84\xa6",  // "µV Ω"
+    "type \xf0\x9f\x93\xbb",        // a radio, beyond the first plane
+    "type e\xcc\x81",               // "e" and a combining acute accent
+    "type \xe2\x80\xa9",            // a paragraph separator
+    "type \xc2\xa0\xe2\x80\xa8",    // a no-break space, a line separator
+    "type \xcd\xb8",                // U+0378, not assigned yet
+};
+
+QByteArray scriptFor(std::uint32_t seed, bool padWork) {
+    varnock::testing::RandomCommandOptions options;
+    options.allowClose = true;
+    std::vector<std::string> commands = varnock::testing::randomCommands(
+        seed, padWork ? kCommandsPerPadScript : kCommandsPerScript, options);
+    if (padWork) {
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<std::size_t> pick(0, std::size(kPadCommands) - 1);
+        for (std::size_t i = 0; i < commands.size(); i += 2) {
+            commands[i] = kPadCommands[pick(random)];
+        }
+    }
+    QByteArray script;
+    for (const std::string& line : commands) script += QByteArray::fromStdString(line) + '\n';
+    return script;
+}
 
 struct Run {
     QByteArray out;
@@ -77,21 +118,18 @@ void RandomAgreementTest::initTestCase() { QVERIFY(m_scripts.isValid()); }
 
 void RandomAgreementTest::bothProgramsPrintTheSame_data() {
     QTest::addColumn<std::uint32_t>("seed");
-    for (int i = 0; i < kScripts; ++i) {
+    QTest::addColumn<bool>("padWork");
+    for (int i = 0; i < kSessions + kPadSessions; ++i) {
         const std::uint32_t seed = kFirstSeed + static_cast<std::uint32_t>(i);
-        QTest::addRow("seed %u", seed) << seed;
+        const bool padWork = i >= kSessions;
+        QTest::addRow(padWork ? "pad seed %u" : "seed %u", seed) << seed << padWork;
     }
 }
 
 void RandomAgreementTest::bothProgramsPrintTheSame() {
     QFETCH(std::uint32_t, seed);
-    varnock::testing::RandomCommandOptions options;
-    options.allowClose = true;
-    QByteArray script;
-    for (const std::string& line :
-         varnock::testing::randomCommands(seed, kCommandsPerScript, options)) {
-        script += QByteArray::fromStdString(line) + '\n';
-    }
+    QFETCH(bool, padWork);
+    const QByteArray script = scriptFor(seed, padWork);
     const QString path = m_scripts.filePath(QStringLiteral("seed-%1.txt").arg(seed));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -105,7 +143,8 @@ void RandomAgreementTest::bothProgramsPrintTheSame() {
 
     // What a failure shows: the seed, what differs and the whole script.
     const auto report = [&](const QString& what) {
-        return QStringLiteral("seed %1: %2\nscript:\n%3")
+        return QStringLiteral("%1seed %2: %3\nscript:\n%4")
+            .arg(padWork ? "pad " : "")
             .arg(seed)
             .arg(what, QString::fromUtf8(script))
             .toLocal8Bit();

@@ -13,11 +13,11 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
+#include <algorithm>
 #include <variant>
 
 #include "ui/Layout.h"
 #include "ui/Platform.h"
-#include "ui/Strings.h"
 #include "ui/SystemMenu.h"
 
 using namespace varnock::console;

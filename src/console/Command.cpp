@@ -110,6 +110,9 @@ ParsedLine parseType(std::string_view line) {
             return LineError{"type cannot type the control character " +
                              codePointName(step.codePoint)};
         }
+        if (isNoncharacter(step.codePoint)) {
+            return LineError{"type cannot type the noncharacter " + codePointName(step.codePoint)};
+        }
         i += step.length;
     }
     return Command{TypeCommand{std::string(text)}};

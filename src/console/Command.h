@@ -59,8 +59,9 @@ using ParsedLine = std::variant<SkippedLine, Command, LineError>;
 // `type` takes the rest of the line after the blank or tab that follows the
 // word, blanks kept. Its text must be characters a keyboard types into a box:
 // tabs are kept, but any other control character (U+0000 to U+001F, U+007F to
-// U+009F) makes the line an error, as does invalid UTF-8 anywhere in a line;
-// such a line is skipped as a whole, so nothing of it reaches the pad.
+// U+009F) or a noncharacter (U+FDD0 to U+FDEF, U+FFFE, U+FFFF and their like
+// in every plane) makes the line an error, as does invalid UTF-8 anywhere in
+// a line; such a line is skipped as a whole, so nothing of it reaches the pad.
 ParsedLine parseLine(std::string_view line);
 
 }  // namespace varnock::console

@@ -6,11 +6,12 @@
 #include <cstring>
 
 #include "console/Command.h"
+#include "console/Session.h"
 
 namespace varnock::console {
 
-ConsoleProgram::ConsoleProgram(std::ostream& out, std::ostream& err)
-    : m_out(out), m_err(err), m_session(out) {}
+ConsoleProgram::ConsoleProgram(CommandTarget& target, std::ostream& out, std::ostream& err)
+    : m_out(out), m_err(err), m_target(target) {}
 
 void ConsoleProgram::run(int fd, std::string_view inputName) {
     m_prefix = inputName.empty() ? std::string() : std::string(inputName) + ": ";
@@ -42,7 +43,7 @@ void ConsoleProgram::runLine(const LineReader::Line& line) {
     if (const auto* error = std::get_if<LineError>(&parsed)) {
         report(error->message);
     } else if (const auto* command = std::get_if<Command>(&parsed)) {
-        if (Refusal refusal = m_session.perform(*command)) report(*refusal);
+        if (Refusal refusal = m_target.perform(*command)) report(*refusal);
     }
 }
 
@@ -58,8 +59,9 @@ void ConsoleProgram::reportUnopened(std::string_view inputName, int errorNumber)
     m_err << inputName << ": cannot open: " << std::strerror(errorNumber) << std::endl;
 }
 
-int runConsole(std::span<const std::string_view> files, std::ostream& out, std::ostream& err) {
-    ConsoleProgram program(out, err);
+int runCommands(std::span<const std::string_view> files, CommandTarget& target, std::ostream& out,
+                std::ostream& err) {
+    ConsoleProgram program(target, out, err);
     if (files.empty()) {
         program.run(STDIN_FILENO, {});
     }
@@ -81,6 +83,10 @@ int runConsole(std::span<const std::string_view> files, std::ostream& out, std::
         return ConsoleProgram::kErrors;
     }
     return program.exitStatus();
+}
+int runConsole(std::span<const std::string_view> files, std::ostream& out, std::ostream& err) {
+    Session session(out);
+    return runCommands(files, session, out, err);
 }
 
 }  // namespace varnock::console

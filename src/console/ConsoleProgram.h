@@ -1,4 +1,4 @@
-// The console program: runs the commands of its inputs on one session,
+// The console program: runs the commands of its inputs on one target,
 // reports every line that is not a command, and gives the exit status.
 #pragma once
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/CommandTarget.h"
 #include "console/LineReader.h"
-#include "console/Session.h"
 
 namespace varnock::console {
 
@@ -20,7 +20,8 @@ public:
     static constexpr int kSuccess = 0;
     static constexpr int kErrors = 2;
 
-    ConsoleProgram(std::ostream& out, std::ostream& err);
+    // Commands go to target, which prints its events to out.
+    ConsoleProgram(CommandTarget& target, std::ostream& out, std::ostream& err);
 
     // Runs the commands read from fd. inputName is empty for standard input;
     // otherwise it is the file's name, which prefixes its error lines.
@@ -29,7 +30,7 @@ public:
     void reportUnopened(std::string_view inputName, int errorNumber);
 
     // The window has closed: no further command is read.
-    bool isClosed() const { return m_session.isClosed(); }
+    bool isClosed() const { return m_target.isClosed(); }
     int exitStatus() const { return m_anyError ? kErrors : kSuccess; }
 
 private:
@@ -38,14 +39,18 @@ private:
 
     std::ostream& m_out;
     std::ostream& m_err;
-    Session m_session;
+    CommandTarget& m_target;
     bool m_anyError = false;
     std::string m_prefix;  // "FILE: " for a named file
     std::uint64_t m_lineNumber = 0;
 };
 
-// Runs the files named, in order, or standard input when none is named, and
-// returns the exit status.
+// Runs the files named, in order, or standard input when none is named, on
+// target, and returns the exit status.
+int runCommands(std::span<const std::string_view> files, CommandTarget& target, std::ostream& out,
+                std::ostream& err);
+
+// The same on the console's own session.
 int runConsole(std::span<const std::string_view> files, std::ostream& out, std::ostream& err);
 
 }  // namespace varnock::console

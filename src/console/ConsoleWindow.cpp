@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-#include "console/Json.h"
 #include "console/Utf8.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
@@ -81,21 +80,20 @@ void ConsoleWindow::eraseLastCharacter(int id) { removeLastCharacter(stateOf(id)
 
 // A message box is closed with OK at once and leaves the focus where it was.
 void ConsoleWindow::messageBox(std::string_view text, MessageIcon icon) {
-    m_events << "message " << (icon == MessageIcon::Exclamation ? "exclamation " : "question ")
-             << jsonString(text) << '\n';
+    writeMessage(m_events, icon, text);
 }
 
-void ConsoleWindow::beep() { m_events << "beep\n"; }
+void ConsoleWindow::beep() { writeBeep(m_events); }
 
 void ConsoleWindow::focusMainWindow() { m_focus = kMainWindowFocus; }
 
 void ConsoleWindow::endDialog() {
     if (m_closed) return;
     m_closed = true;
-    m_events << "closed\n";
+    writeClosed(m_events);
 }
 
 // The About box is closed with its OK button at once.
-void ConsoleWindow::runAboutBox() { m_events << "about " << jsonString(kAboutTitle) << '\n'; }
+void ConsoleWindow::runAboutBox() { writeAbout(m_events, kAboutTitle); }
 
 }  // namespace varnock::console

@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "console/Output.h"
 #include "form/WindowOps.h"
 
 namespace varnock::console {
 
-class ConsoleWindow : public WindowOps {
+class ConsoleWindow : public WindowOps, public ShownWindow {
 public:
     // Events are printed to events. The labels start with their captions from
     // the control table, every check mark clear, every box empty.
@@ -41,6 +42,12 @@ public:
     void eraseLastCharacter(int id);
 
     bool isClosed() const { return m_closed; }
+
+    // ShownWindow
+    std::string shownText(int boxId) const override { return text(boxId); }
+    std::string shownCaption(int labelId) const override { return caption(labelId); }
+    int shownCheck(int id) const override { return checkState(id); }
+    int shownFocus() const override { return m_focus; }
 
 private:
     // What one control shows. Every call of the calculator reaches one of

@@ -1,10 +1,6 @@
 #include "console/Session.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "console/Json.h"
-#include "form/FormRecord.h"
+#include "console/Output.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 
@@ -16,36 +12,17 @@ struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
 
-// The control with this identifier when accept allows it.
-const ControlSpec* acceptedControl(const Identifier& id, bool (*accept)(const ControlSpec&)) {
-    if (!id.value) return nullptr;
-    const ControlSpec* control = findControl(*id.value);
-    return control != nullptr && accept(*control) ? control : nullptr;
-}
-
-// The radio buttons and the check box, in ascending identifier order.
-const std::vector<int>& checkableIds() {
-    static const std::vector<int> ids = [] {
-        std::vector<int> found;
-        for (const ControlSpec& control : controls()) {
-            if (control.kind == ControlKind::RadioButton || control.kind == ControlKind::CheckBox) {
-                found.push_back(control.id);
-            }
-        }
-        std::sort(found.begin(), found.end());
-        return found;
-    }();
-    return ids;
-}
-
-// The labels whose captions change, in ascending identifier order.
-const std::vector<int>& labelIds() {
-    static const std::vector<int> ids = [] {
-        std::vector<int> sorted(changingLabels().begin(), changingLabels().end());
-        std::sort(sorted.begin(), sorted.end());
-        return sorted;
-    }();
-    return ids;
+// Text as the pad takes it: a paragraph separator (U+2029) starts a new line,
+// as it does in the desktop's text box.
+std::string asPadText(std::string_view text) {
+    static constexpr std::string_view kParagraphSeparator = "\xE2\x80\xA9";
+    std::string padText;
+    padText.reserve(text.size());
+    for (std::size_t at; (at = text.find(kParagraphSeparator)) != std::string_view::npos;) {
+        padText.append(text.substr(0, at)).append(1, '\n');
+        text.remove_prefix(at + kParagraphSeparator.size());
+    }
+    return padText.append(text);
 }
 
 }  // namespace
@@ -77,21 +54,16 @@ Refusal Session::perform(const Command& command) {
 // clicked with the mouse: its click is its Alt mnemonic, which runs it
 // wherever the focus is and leaves the focus alone.
 Refusal Session::click(const Identifier& id) {
-    const ControlSpec* control = acceptedControl(id, takesClicks);
-    if (control == nullptr) {
-        return "no push button, radio button or check box has the identifier " +
-               shownWord(id.written);
-    }
+    const ControlSpec* control = clickableControl(id);
+    if (control == nullptr) return notClickable(id);
     if (control->isVisible()) moveFocus(control->id);
     operate(control->id);
     return std::nullopt;
 }
 
 Refusal Session::focus(const Identifier& id) {
-    const ControlSpec* control = acceptedControl(id, takesFocus);
-    if (control == nullptr) {
-        return "no control that can take the focus has the identifier " + shownWord(id.written);
-    }
+    const ControlSpec* control = focusableControl(id);
+    if (control == nullptr) return notFocusable(id);
     moveFocus(control->id);
     return std::nullopt;
 }
@@ -137,7 +109,7 @@ Refusal Session::press(Key key) {
 Refusal Session::type(std::string_view text) {
     if (Refusal full = checkPadRoom(text.size())) return full;
     moveFocus(kScratchPad);
-    m_window.appendToBox(kScratchPad, text);
+    m_window.appendToBox(kScratchPad, asPadText(text));
     return std::nullopt;
 }
 
@@ -158,22 +130,7 @@ void Session::menu(MenuEntry entry) {
     }
 }
 
-void Session::dump() const {
-    for (const FieldBinding& field : formFields()) {
-        m_out << "box " << field.box << ' ' << jsonString(m_window.text(field.box)) << '\n';
-    }
-    for (int id : labelIds()) {
-        m_out << "label " << id << ' ' << jsonString(m_window.caption(id)) << '\n';
-    }
-    for (int id : checkableIds()) m_out << "check " << id << ' ' << m_window.checkState(id) << '\n';
-    m_out << "pad " << jsonString(m_window.text(kScratchPad)) << '\n';
-    m_out << "focus ";
-    if (m_window.focus() == kMainWindowFocus) {
-        m_out << "window\n";
-    } else {
-        m_out << m_window.focus() << '\n';
-    }
-}
+void Session::dump() const { writeDump(m_out, m_window); }
 
 // A control that already holds the focus is not told again.
 void Session::moveFocus(int id) {
@@ -190,9 +147,7 @@ void Session::operate(int id) {
 bool Session::padHasFocus() const { return m_window.focus() == kScratchPad; }
 
 Refusal Session::checkPadRoom(std::size_t bytes) const {
-    if (m_window.text(kScratchPad).size() + bytes <= kPadCapacity) return std::nullopt;
-    return "the scratch pad is full: it holds at most " + std::to_string(kPadCapacity) +
-           " bytes, and the text is not typed";
+    return console::checkPadRoom(m_window.text(kScratchPad).size(), bytes);
 }
 
 }  // namespace varnock::console

@@ -3,30 +3,25 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <ostream>
 #include <string>
 
 #include "app/CalcDlg.h"
 #include "console/Command.h"
+#include "console/CommandTarget.h"
 #include "console/ConsoleWindow.h"
 
 namespace varnock::console {
 
-// Why a command could not be performed; the command then had no effect.
-using Refusal = std::optional<std::string>;
-
-class Session {
+class Session : public CommandTarget {
 public:
-    // The most text the scratch pad holds, in bytes, so that memory stays
-    // bounded however much is typed.
-    static constexpr std::size_t kPadCapacity = std::size_t{1} << 20;
+    static constexpr std::size_t kPadCapacity = console::kPadCapacity;
 
     // Opens the window; events and dumps are printed to out.
     explicit Session(std::ostream& out);
 
-    Refusal perform(const Command& command);
-    bool isClosed() const { return m_window.isClosed(); }
+    Refusal perform(const Command& command) override;
+    bool isClosed() const override { return m_window.isClosed(); }
     const ConsoleWindow& window() const { return m_window; }
 
 private:

@@ -34,6 +34,12 @@ inline bool isControlCharacter(char32_t codePoint) {
     return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F);
 }
 
+// The 66 code points that Unicode keeps out of text for good: U+FDD0 to
+// U+FDEF and the last two of every plane.
+inline bool isNoncharacter(char32_t codePoint) {
+    return (codePoint >= 0xFDD0 && codePoint <= 0xFDEF) || (codePoint & 0xFFFE) == 0xFFFE;
+}
+
 // "U+001B": how messages name a character.
 std::string codePointName(char32_t codePoint);
 

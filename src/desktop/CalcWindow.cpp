@@ -34,6 +34,20 @@ void fitIconFace(QWidget* widget) {
     button->setIconSize(QSize(side, side));
 }
 
+// A typed character that Qt's Unicode tables do not know yet (one assigned
+// after them, say). Qt's text boxes drop such a key; the pad types it, as the
+// user meant it. Noncharacters stay out: the text document uses some itself.
+bool isNewerCharacter(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.isEmpty() ||
+        (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    const QChar first = text.front();
+    return first.category() == QChar::Other_NotAssigned && !first.isSurrogate() &&
+           !QChar::isNonCharacter(first.unicode());
+}
+
 }  // namespace
 
 CalcWindow::CalcWindow(QWidget* parent) : QDialog(parent) {
@@ -257,6 +271,15 @@ bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
         const char twin = twinKeyOf(*key);
         if (twin != 0 && isAltMnemonic(*key)) {
             runTwin(twin);
+            return true;
+        }
+        // Tab moves on to the next control, so Ctrl+Tab types a tab.
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+            static_cast<QPlainTextEdit*>(watched)->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
+        if (isNewerCharacter(*key)) {
+            static_cast<QPlainTextEdit*>(watched)->insertPlainText(key->text());
             return true;
         }
     }

@@ -128,6 +128,16 @@ TEST(Command, TypeRefusesControlCharactersOtherThanTab) {
     EXPECT_EQ(errorOf("type \xc2\x9b"), "type cannot type the control character U+009B");
 }
 
+TEST(Command, TypeRefusesNoncharactersAndTakesTheirNeighbours) {
+    EXPECT_EQ(errorOf("type \xef\xb7\x90"), "type cannot type the noncharacter U+FDD0");
+    EXPECT_EQ(errorOf("type a\xef\xb7\xaf"), "type cannot type the noncharacter U+FDEF");
+    EXPECT_EQ(errorOf("type \xef\xbf\xbe"), "type cannot type the noncharacter U+FFFE");
+    EXPECT_EQ(errorOf("type \xf4\x8f\xbf\xbf"), "type cannot type the noncharacter U+10FFFF");
+    EXPECT_EQ(
+        typedText("type \xef\xb7\x8f\xef\xb7\xb0\xef\xbf\xbd\xf0\x9f\xbf\xbd"),
+        "\xef\xb7\x8f\xef\xb7\xb0\xef\xbf\xbd\xf0\x9f\xbf\xbd");  // U+FDCF U+FDF0 U+FFFD U+1FFFD
+}
+
 TEST(Command, NulBytesAndInvalidUtf8MakeAnyLineAnError) {
     EXPECT_EQ(errorOf("dump\0"s), "the line holds a NUL byte (byte 5)");
     EXPECT_EQ(errorOf("type a\0b"s), "the line holds a NUL byte (byte 7)");

@@ -51,6 +51,7 @@ private slots:
     void onlyTabStopsAreInTheTabChain();
     void returnPressesEqualsOrTheFocusedPushButton();
     void returnInThePadStartsANewLine();
+    void ctrlTabTypesATabIntoThePad();
     void keyboardRunsTheKeypadTwins_data();
     void keyboardRunsTheKeypadTwins();
     void altRunsTwinsEvenFromThePad();
@@ -176,6 +177,21 @@ void CalcWindowTest::returnInThePadStartsANewLine() {
     QCOMPARE(driver.text(kDisplay), QStringLiteral("7"));
     QCOMPARE(driver.text(1154), QStringLiteral("0"));  // "=" did not run
     QCOMPARE(driver.focus(), driver.control(kPad));
+}
+
+void CalcWindowTest::ctrlTabTypesATabIntoThePad() {
+    WindowDriver driver;
+    driver.click(kPad);
+    driver.type("a");
+    driver.press(Qt::Key_Tab, Qt::ControlModifier);
+    driver.type("b");
+    QCOMPARE(driver.text(kPad), QStringLiteral("a\tb"));
+    QCOMPARE(driver.focus(), driver.control(kPad));
+
+    // A plain Tab still moves on to the next control.
+    driver.press(Qt::Key_Tab);
+    QVERIFY(driver.focus() != driver.control(kPad));
+    QCOMPARE(driver.text(kPad), QStringLiteral("a\tb"));
 }
 
 void CalcWindowTest::keyboardRunsTheKeypadTwins_data() {

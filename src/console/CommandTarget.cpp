@@ -1,0 +1,40 @@
+#include "console/CommandTarget.h"
+
+#include "console/Json.h"
+#include "ui/Platform.h"
+
+namespace varnock::console {
+namespace {
+
+// The control with this identifier when accept allows it.
+const ControlSpec* acceptedControl(const Identifier& id, bool (*accept)(const ControlSpec&)) {
+    if (!id.value) return nullptr;
+    const ControlSpec* control = findControl(*id.value);
+    return control != nullptr && accept(*control) ? control : nullptr;
+}
+
+}  // namespace
+
+const ControlSpec* clickableControl(const Identifier& id) {
+    return acceptedControl(id, takesClicks);
+}
+
+std::string notClickable(const Identifier& id) {
+    return "no push button, radio button or check box has the identifier " + shownWord(id.written);
+}
+
+const ControlSpec* focusableControl(const Identifier& id) {
+    return acceptedControl(id, takesFocus);
+}
+
+std::string notFocusable(const Identifier& id) {
+    return "no control that can take the focus has the identifier " + shownWord(id.written);
+}
+
+Refusal checkPadRoom(std::size_t held, std::size_t added) {
+    if (held + added <= kPadCapacity) return std::nullopt;
+    return "the scratch pad is full: it holds at most " + std::to_string(kPadCapacity) +
+           " bytes, and the text is not typed";
+}
+
+}  // namespace varnock::console

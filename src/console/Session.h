@@ -28,6 +28,8 @@ public:
     Refusal perform(const Command& command);
     bool isClosed() const { return m_window.isClosed(); }
     const ConsoleWindow& window() const { return m_window; }
+    // The calculator's numbers behind the boxes.
+    const FormRecord& record() const { return m_dialog.record(); }
 
 private:
     Refusal click(const Identifier& id);

@@ -15,6 +15,9 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // The control with this identifier when accept allows it.
 const ControlSpec* acceptedControl(const Identifier& id, bool (*accept)(const ControlSpec&)) {

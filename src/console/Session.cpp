@@ -11,6 +11,9 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // Text as the pad takes it: a paragraph separator (U+2029) starts a new line,
 // as it does in the desktop's text box.

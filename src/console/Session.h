@@ -23,6 +23,8 @@ public:
     Refusal perform(const Command& command) override;
     bool isClosed() const override { return m_window.isClosed(); }
     const ConsoleWindow& window() const { return m_window; }
+    // The calculator's numbers behind the boxes.
+    const FormRecord& record() const { return m_dialog.record(); }
 
 private:
     Refusal click(const Identifier& id);

@@ -17,6 +17,10 @@ constexpr std::array<std::string_view, 20> kKeys = {
     "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
     ".", "+", "-", "*", "/", "=", "Return", "Return", "Backspace", "5"};
 
+// The lines a run repeats: digits by key and by mouse ("0" is 1091), the point.
+constexpr std::array<std::string_view, 5> kRunLines = {"key 0", "key 7", "click 1091", "key .",
+                                                       "key 9"};
+
 // Pieces of pad text: digits, words, blanks and characters outside ASCII.
 constexpr std::array<std::string_view, 8> kTypings = {
     "12", "note ", "f=146.52 MHz", "", "\xc2\xb5V", "\xe2\x84\xa6 load", "  ", "x"};
@@ -36,6 +40,11 @@ public:
     }
 
     std::string next() {
+        if (m_runLeft > 0) {
+            --m_runLeft;
+            return m_runLine;
+        }
+        if (m_options.keyRuns && pick(1000) < 4) return startRun();
         const int roll = pick(1000);
         if (roll < 560) return "click " + std::to_string(m_clickable[pick(m_clickable.size())]);
         if (roll < 700) return "focus " + std::to_string(m_focusable[pick(m_focusable.size())]);
@@ -51,6 +60,12 @@ public:
     }
 
 private:
+    std::string startRun() {
+        m_runLine = std::string(kRunLines[pick(kRunLines.size())]);
+        m_runLeft = 19 + pick(61);
+        return m_runLine;
+    }
+
     std::size_t pick(std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random);
     }
@@ -59,6 +74,8 @@ private:
     RandomCommandOptions m_options;
     std::vector<int> m_clickable;
     std::vector<int> m_focusable;
+    std::string m_runLine;
+    std::size_t m_runLeft = 0;
 };
 
 }  // namespace

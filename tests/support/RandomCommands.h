@@ -13,6 +13,9 @@ struct RandomCommandOptions {
     bool allowClose = false;
     // Also "dump" now and then.
     bool allowDump = true;
+    // Now and then a run of 20 to 80 presses of one keypad key, enough to
+    // fill the display to its limit.
+    bool keyRuns = false;
 };
 
 // count command lines from a seeded generator: the same seed gives the same

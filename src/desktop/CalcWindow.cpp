@@ -73,14 +73,14 @@ void CalcWindow::createControls() {
     std::vector<Placement> placements;
     std::vector<QWidget*> frames;
     std::map<std::string_view, QLabel*> labels;
-    for (const ControlSpec& spec : varnock::controls()) {
-        QWidget* widget = createControl(spec, this);
-        if (spec.id != varnock::kUnaddressed) m_controls[spec.id] = widget;
-        if (spec.kind == ControlKind::GroupBox) frames.push_back(widget);
-        if (spec.kind == ControlKind::Label)
-            labels.emplace(spec.caption, qobject_cast<QLabel*>(widget));
-        placements.push_back({widget, spec.rect});
-        wireControl(spec, widget);
+    for (const ControlSpec& row : varnock::controls()) {
+        QWidget* widget = createControl(row, this);
+        if (row.id != varnock::kUnaddressed) m_controls[row.id] = widget;
+        if (row.kind == ControlKind::GroupBox) frames.push_back(widget);
+        if (row.kind == ControlKind::Label)
+            labels.emplace(row.caption, qobject_cast<QLabel*>(widget));
+        placements.push_back({widget, row.rect});
+        wireControl(row, widget);
     }
     // Frames lie under every control they enclose.
     for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) (*frame)->lower();
@@ -98,10 +98,10 @@ void CalcWindow::createControls() {
 void CalcWindow::linkLabelsToBoxes(const std::map<std::string_view, QLabel*>& labels) {
     // A label that names a box is its buddy, so that assistive tools find the
     // relation, and the box's name follows the label when its caption changes.
-    for (const ControlSpec& spec : varnock::controls()) {
-        if (spec.kind != ControlKind::Edit || spec.frame.empty()) continue;
-        auto label = labels.find(spec.frame);
-        if (label != labels.end()) label->second->setBuddy(controlWidget(spec.id));
+    for (const ControlSpec& row : varnock::controls()) {
+        if (row.kind != ControlKind::Edit || row.frame.empty()) continue;
+        auto label = labels.find(row.frame);
+        if (label != labels.end()) label->second->setBuddy(controlWidget(row.id));
     }
 }
 
@@ -123,16 +123,16 @@ void CalcWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void CalcWindow::wireControl(const ControlSpec& spec, QWidget* widget) {
+void CalcWindow::wireControl(const ControlSpec& row, QWidget* widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        const int id = spec.id;
+        const int id = row.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] { m_calc.OnClicked(id); });
     }
-    if (varnock::findFocusHandler(spec.id) != nullptr) {
-        m_focusRoutedBoxes[widget] = spec.id;
+    if (varnock::findFocusHandler(row.id) != nullptr) {
+        m_focusRoutedBoxes[widget] = row.id;
         widget->installEventFilter(this);
     }
-    if (spec.id == varnock::kScratchPad) widget->installEventFilter(this);
+    if (row.id == varnock::kScratchPad) widget->installEventFilter(this);
 }
 
 void CalcWindow::createRadioGroups() {
@@ -205,9 +205,9 @@ void CalcWindow::setCheckState(int id, int state) {
 
 void CalcWindow::setCaption(int id, std::string_view text) {
     QWidget* widget = controlWidget(id);
-    const ControlSpec* spec = varnock::findControl(id);
+    const ControlSpec* row = varnock::findControl(id);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(labelText(text, spec != nullptr && spec->is(varnock::kNoMnemonic)));
+        label->setText(labelText(text, row != nullptr && row->is(varnock::kNoMnemonic)));
         label->setAccessibleName(label->text());
         if (QWidget* box = label->buddy()) box->setAccessibleName(label->text());
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {

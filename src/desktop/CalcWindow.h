@@ -56,7 +56,7 @@ protected:
 
 private:
     void createControls();
-    void wireControl(const varnock::ControlSpec& spec, QWidget* widget);
+    void wireControl(const varnock::ControlSpec& row, QWidget* widget);
     void linkLabelsToBoxes(const std::map<std::string_view, QLabel*>& labels);
     void tintReadOnlyBoxes();
     void createRadioGroups();

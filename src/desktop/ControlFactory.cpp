@@ -20,9 +20,9 @@ using varnock::ControlSpec;
 
 namespace {
 
-Qt::FocusPolicy focusPolicyOf(const ControlSpec& spec) {
-    if (spec.is(varnock::kHidden)) return Qt::NoFocus;
-    return spec.is(varnock::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+Qt::FocusPolicy focusPolicyOf(const ControlSpec& row) {
+    if (row.is(varnock::kHidden)) return Qt::NoFocus;
+    return row.is(varnock::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
 // Frames and labels only decorate: clicks and context menus pass through them
@@ -32,14 +32,14 @@ void makeDecoration(QWidget* widget) {
     widget->setFocusPolicy(Qt::NoFocus);
 }
 
-QWidget* createGroupBox(const ControlSpec& spec, QWidget* parent) {
-    auto* box = new QGroupBox(toQString(spec.caption), parent);
+QWidget* createGroupBox(const ControlSpec& row, QWidget* parent) {
+    auto* box = new QGroupBox(toQString(row.caption), parent);
     makeDecoration(box);
     return box;
 }
 
-QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
-    auto* label = new QLabel(labelText(spec.caption, spec.is(varnock::kNoMnemonic)), parent);
+QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
+    auto* label = new QLabel(labelText(row.caption, row.is(varnock::kNoMnemonic)), parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -47,25 +47,25 @@ QWidget* createLabel(const ControlSpec& spec, QWidget* parent) {
     return label;
 }
 
-QWidget* createPushButton(const ControlSpec& spec, QWidget* parent) {
+QWidget* createPushButton(const ControlSpec& row, QWidget* parent) {
     auto* button = new QPushButton(parent);
     const std::optional<Glyph> face =
-        spec.is(varnock::kIconFace) ? operatorFace(spec.id) : std::nullopt;
+        row.is(varnock::kIconFace) ? operatorFace(row.id) : std::nullopt;
     if (face) {
         button->setIcon(glyphIcon(*face));
     } else {
-        button->setText(toQString(spec.caption));
+        button->setText(toQString(row.caption));
     }
-    button->setDefault(spec.is(varnock::kDefaultButton));
+    button->setDefault(row.is(varnock::kDefaultButton));
     return button;
 }
 
 // The window's button groups decide which radios exclude each other; a
 // button in a group follows the group, not its neighbours. Auto-exclusive
 // stays on so that assistive tools present every one as a radio button.
-QWidget* createRadioButton(const ControlSpec& spec, QWidget* parent) {
-    if (spec.is(varnock::kPushLike)) {
-        auto* toggle = new QPushButton(toQString(spec.caption), parent);
+QWidget* createRadioButton(const ControlSpec& row, QWidget* parent) {
+    if (row.is(varnock::kPushLike)) {
+        auto* toggle = new QPushButton(toQString(row.caption), parent);
         toggle->setCheckable(true);
         toggle->setAutoExclusive(true);
         toggle->setFlat(true);
@@ -73,18 +73,18 @@ QWidget* createRadioButton(const ControlSpec& spec, QWidget* parent) {
         toggle->setAutoDefault(false);
         return toggle;
     }
-    return new QRadioButton(toQString(spec.caption), parent);
+    return new QRadioButton(toQString(row.caption), parent);
 }
 
-QWidget* createEdit(const ControlSpec& spec, QWidget* parent) {
+QWidget* createEdit(const ControlSpec& row, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    if (varnock::findFocusHandler(spec.id) != nullptr) {
+    if (varnock::findFocusHandler(row.id) != nullptr) {
         // Only the calculator writes these boxes.
         edit->setReadOnly(true);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
     }
     // Numbers grow from the right, as on a calculator.
-    if (spec.id == varnock::kDisplayBox) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (row.id == varnock::kDisplayBox) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return edit;
 }
 
@@ -97,31 +97,31 @@ QWidget* createMultiLineEdit(const ControlSpec&, QWidget* parent) {
     return pad;
 }
 
-QWidget* createWidget(const ControlSpec& spec, QWidget* parent) {
-    switch (spec.kind) {
+QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
+    switch (row.kind) {
         case ControlKind::GroupBox:
-            return createGroupBox(spec, parent);
+            return createGroupBox(row, parent);
         case ControlKind::PushButton:
-            return createPushButton(spec, parent);
+            return createPushButton(row, parent);
         case ControlKind::RadioButton:
-            return createRadioButton(spec, parent);
+            return createRadioButton(row, parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(toQString(spec.caption), parent);
+            return new QCheckBox(toQString(row.caption), parent);
         case ControlKind::Edit:
-            return createEdit(spec, parent);
+            return createEdit(row, parent);
         case ControlKind::MultiLineEdit:
-            return createMultiLineEdit(spec, parent);
+            return createMultiLineEdit(row, parent);
         case ControlKind::Label:
-            return createLabel(spec, parent);
+            return createLabel(row, parent);
     }
     return nullptr;
 }
 
-QString accessibleNameOf(const ControlSpec& spec) {
-    const bool isBox = spec.kind == ControlKind::Edit || spec.kind == ControlKind::MultiLineEdit;
-    if (isBox) return toQString(spec.frame);
-    if (spec.is(varnock::kNoMnemonic)) return toQString(spec.caption);
-    return QString::fromStdString(varnock::plainCaption(spec.caption));
+QString accessibleNameOf(const ControlSpec& row) {
+    const bool isBox = row.kind == ControlKind::Edit || row.kind == ControlKind::MultiLineEdit;
+    if (isBox) return toQString(row.frame);
+    if (row.is(varnock::kNoMnemonic)) return toQString(row.caption);
+    return QString::fromStdString(varnock::plainCaption(row.caption));
 }
 
 // Pixels the style puts left and right of a button's caption.
@@ -182,12 +182,12 @@ QString labelText(std::string_view caption, bool literal) {
     return QString::fromStdString(varnock::plainCaption(caption));
 }
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = createWidget(spec, parent);
-    widget->setObjectName(controlName(spec.id));
-    widget->setAccessibleName(accessibleNameOf(spec));
-    if (widget->focusPolicy() != Qt::NoFocus) widget->setFocusPolicy(focusPolicyOf(spec));
-    if (spec.is(varnock::kHidden)) widget->setVisible(false);
+QWidget* createControl(const ControlSpec& row, QWidget* parent) {
+    QWidget* widget = createWidget(row, parent);
+    widget->setObjectName(controlName(row.id));
+    widget->setAccessibleName(accessibleNameOf(row));
+    if (widget->focusPolicy() != Qt::NoFocus) widget->setFocusPolicy(focusPolicyOf(row));
+    if (row.is(varnock::kHidden)) widget->setVisible(false);
     return widget;
 }
 

@@ -15,7 +15,7 @@ class QWidget;
 
 QString toQString(std::string_view text);
 
-QWidget* createControl(const varnock::ControlSpec& spec, QWidget* parent);
+QWidget* createControl(const varnock::ControlSpec& row, QWidget* parent);
 
 // The object name of a control's widget: "control<ID>".
 QString controlName(int id);

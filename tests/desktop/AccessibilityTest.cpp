@@ -29,8 +29,8 @@ QAccessibleInterface* accessibleOf(QObject* object) {
 
 QString nameOf(QObject* object) { return accessibleOf(object)->text(QAccessible::Name); }
 
-QAccessible::Role expectedRole(const ControlSpec& spec) {
-    switch (spec.kind) {
+QAccessible::Role expectedRole(const ControlSpec& row) {
+    switch (row.kind) {
         case ControlKind::PushButton:
             return QAccessible::Button;
         case ControlKind::RadioButton:
@@ -48,9 +48,9 @@ QAccessible::Role expectedRole(const ControlSpec& spec) {
     return QAccessible::NoRole;
 }
 
-QString expectedName(const ControlSpec& spec) {
-    const bool isBox = spec.kind == ControlKind::Edit || spec.kind == ControlKind::MultiLineEdit;
-    return qs(varnock::plainCaption(isBox ? spec.frame : spec.caption));
+QString expectedName(const ControlSpec& row) {
+    const bool isBox = row.kind == ControlKind::Edit || row.kind == ControlKind::MultiLineEdit;
+    return qs(varnock::plainCaption(isBox ? row.frame : row.caption));
 }
 
 // The texts of the static texts inside an accessible object.
@@ -80,16 +80,16 @@ private slots:
 
 void AccessibilityTest::everyControlHasANameAndARole() {
     WindowDriver driver;
-    for (const ControlSpec& spec : varnock::controls()) {
-        if (spec.id == varnock::kUnaddressed || !spec.isVisible()) continue;
-        const QString id = QString::number(spec.id);
-        QAccessibleInterface* control = accessibleOf(driver.control(spec.id));
+    for (const ControlSpec& row : varnock::controls()) {
+        if (row.id == varnock::kUnaddressed || !row.isVisible()) continue;
+        const QString id = QString::number(row.id);
+        QAccessibleInterface* control = accessibleOf(driver.control(row.id));
         QVERIFY2(control->isValid(), qPrintable(id));
-        QVERIFY2(control->role() == expectedRole(spec), qPrintable(id));
+        QVERIFY2(control->role() == expectedRole(row), qPrintable(id));
         QVERIFY2(!control->state().invisible, qPrintable(id));
         // A frame without a title only draws a line; everything else speaks.
-        if (spec.kind == ControlKind::GroupBox && spec.caption.empty()) continue;
-        QVERIFY2(control->text(QAccessible::Name) == expectedName(spec),
+        if (row.kind == ControlKind::GroupBox && row.caption.empty()) continue;
+        QVERIFY2(control->text(QAccessible::Name) == expectedName(row),
                  qPrintable(id + QStringLiteral(": ") + control->text(QAccessible::Name)));
     }
     // The unaddressed frames and labels speak their captions as well.
@@ -119,13 +119,13 @@ void AccessibilityTest::namesOfTheExamples() {
 
 void AccessibilityTest::onlyThePadIsWritable() {
     WindowDriver driver;
-    for (const ControlSpec& spec : varnock::controls()) {
+    for (const ControlSpec& row : varnock::controls()) {
         const bool isBox =
-            spec.kind == ControlKind::Edit || spec.kind == ControlKind::MultiLineEdit;
-        if (!isBox || !spec.isVisible()) continue;
-        const bool readOnly = accessibleOf(driver.control(spec.id))->state().readOnly;
-        QVERIFY2(readOnly == (spec.id != varnock::kScratchPad),
-                 qPrintable(QString::number(spec.id)));
+            row.kind == ControlKind::Edit || row.kind == ControlKind::MultiLineEdit;
+        if (!isBox || !row.isVisible()) continue;
+        const bool readOnly = accessibleOf(driver.control(row.id))->state().readOnly;
+        QVERIFY2(readOnly == (row.id != varnock::kScratchPad),
+                 qPrintable(QString::number(row.id)));
     }
 }
 

@@ -131,10 +131,10 @@ void CalcWindowTest::tabOntoATabStopBoxBounces() {
 
 void CalcWindowTest::onlyTabStopsAreInTheTabChain() {
     WindowDriver driver;
-    for (const varnock::ControlSpec& spec : varnock::controls()) {
-        if (spec.id == varnock::kUnaddressed) continue;
-        const bool inChain = (driver.control(spec.id)->focusPolicy() & Qt::TabFocus) != 0;
-        QVERIFY2(inChain == spec.is(varnock::kTabStop), qPrintable(QString::number(spec.id)));
+    for (const varnock::ControlSpec& row : varnock::controls()) {
+        if (row.id == varnock::kUnaddressed) continue;
+        const bool inChain = (driver.control(row.id)->focusPolicy() & Qt::TabFocus) != 0;
+        QVERIFY2(inChain == row.is(varnock::kTabStop), qPrintable(QString::number(row.id)));
     }
     QCOMPARE(driver.control(kPad)->focusPolicy(), Qt::ClickFocus);
 }

@@ -77,8 +77,8 @@ const KeyStroke kEscape{Qt::Key_Escape, Qt::NoModifier, "Escape"};
 // The controls a mouse can reach: every visible one that has an identifier.
 std::vector<int> visibleControls() {
     std::vector<int> ids;
-    for (const varnock::ControlSpec& spec : varnock::controls()) {
-        if (spec.id != varnock::kUnaddressed && spec.isVisible()) ids.push_back(spec.id);
+    for (const varnock::ControlSpec& row : varnock::controls()) {
+        if (row.id != varnock::kUnaddressed && row.isVisible()) ids.push_back(row.id);
     }
     return ids;
 }

@@ -29,8 +29,8 @@ namespace {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
-bool isDecoration(const varnock::ControlSpec& spec) {
-    return spec.kind == varnock::ControlKind::GroupBox || spec.kind == varnock::ControlKind::Label;
+bool isDecoration(const varnock::ControlSpec& row) {
+    return row.kind == varnock::ControlKind::GroupBox || row.kind == varnock::ControlKind::Label;
 }
 
 QImage render(Glyph glyph, int side) {
@@ -100,14 +100,14 @@ void WindowLayoutTest::everyControlIsBuiltFromTheTable() {
     CalcWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (const varnock::ControlSpec& spec : varnock::controls()) {
-        if (spec.id == varnock::kUnaddressed) continue;
-        const QString id = QString::number(spec.id);
-        QWidget* widget = window.controlWidget(spec.id);
+    for (const varnock::ControlSpec& row : varnock::controls()) {
+        if (row.id == varnock::kUnaddressed) continue;
+        const QString id = QString::number(row.id);
+        QWidget* widget = window.controlWidget(row.id);
         QVERIFY2(widget != nullptr, qPrintable(id));
         QCOMPARE(widget->objectName(), QStringLiteral("control") + id);
-        QVERIFY2(widget->isVisible() == spec.isVisible(), qPrintable(id));
-        if (spec.isVisible()) QVERIFY2(window.rect().contains(widget->geometry()), qPrintable(id));
+        QVERIFY2(widget->isVisible() == row.isVisible(), qPrintable(id));
+        if (row.isVisible()) QVERIFY2(window.rect().contains(widget->geometry()), qPrintable(id));
     }
     QCOMPARE(window.controlWidget(4242), nullptr);
     // The hidden boxes keep the numbers the calculator writes into them.
@@ -124,23 +124,23 @@ void WindowLayoutTest::accessibleNamesDescribeEachControl() {
     QCOMPARE(window.controlWidget(1158)->accessibleName(), QStringLiteral("Power Ratio (dB)"));
     QCOMPARE(window.controlWidget(1221)->accessibleName(), QStringLiteral("Scratch Pad"));
     QCOMPARE(window.controlWidget(1110)->accessibleName(), QStringLiteral("7"));
-    for (const varnock::ControlSpec& spec : varnock::controls()) {
-        const bool named = spec.id != varnock::kUnaddressed && spec.isVisible() &&
-                           spec.kind != varnock::ControlKind::GroupBox;
+    for (const varnock::ControlSpec& row : varnock::controls()) {
+        const bool named = row.id != varnock::kUnaddressed && row.isVisible() &&
+                           row.kind != varnock::ControlKind::GroupBox;
         if (!named) continue;
-        QVERIFY2(!window.controlWidget(spec.id)->accessibleName().isEmpty(),
-                 qPrintable(QString::number(spec.id)));
+        QVERIFY2(!window.controlWidget(row.id)->accessibleName().isEmpty(),
+                 qPrintable(QString::number(row.id)));
     }
 }
 
 void WindowLayoutTest::framesDoNotCoverTheControlsOverThem() {
     CalcWindow window;
-    for (const varnock::ControlSpec& spec : varnock::controls()) {
-        if (spec.id == varnock::kUnaddressed || isDecoration(spec) || !spec.isVisible()) continue;
-        QWidget* widget = window.controlWidget(spec.id);
+    for (const varnock::ControlSpec& row : varnock::controls()) {
+        if (row.id == varnock::kUnaddressed || isDecoration(row) || !row.isVisible()) continue;
+        QWidget* widget = window.controlWidget(row.id);
         QWidget* hit = window.childAt(widget->geometry().center());
         while (hit != nullptr && hit->parentWidget() != &window) hit = hit->parentWidget();
-        QVERIFY2(hit == widget, qPrintable(QString::number(spec.id)));
+        QVERIFY2(hit == widget, qPrintable(QString::number(row.id)));
     }
 }
 

@@ -6,6 +6,13 @@
 namespace varnock::console {
 namespace {
 
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
 // The control with this identifier when accept allows it.
 const ControlSpec* acceptedControl(const Identifier& id, bool (*accept)(const ControlSpec&)) {
     if (!id.value) return nullptr;
@@ -14,6 +21,24 @@ const ControlSpec* acceptedControl(const Identifier& id, bool (*accept)(const Co
 }
 
 }  // namespace
+
+Refusal CommandTarget::perform(const Command& command) {
+    return std::visit(Overloaded{
+                          [&](const ClickCommand& c) { return click(c.control); },
+                          [&](const FocusCommand& c) { return focus(c.control); },
+                          [&](const KeyCommand& c) { return press(c.key); },
+                          [&](const TypeCommand& c) { return type(c.text); },
+                          [&](const MenuCommand& c) -> Refusal {
+                              menu(c.entry);
+                              return std::nullopt;
+                          },
+                          [&](const DumpCommand&) -> Refusal {
+                              dump();
+                              return std::nullopt;
+                          },
+                      },
+                      command);
+}
 
 const ControlSpec* clickableControl(const Identifier& id) {
     return acceptedControl(id, takesClicks);

@@ -20,9 +20,18 @@ class CommandTarget {
 public:
     virtual ~CommandTarget() = default;
 
-    virtual Refusal perform(const Command& command) = 0;
+    // Hands the command to the operation of its kind.
+    virtual Refusal perform(const Command& command);
     // The window has closed: no further command is read.
     virtual bool isClosed() const = 0;
+
+protected:
+    virtual Refusal click(const Identifier& id) = 0;
+    virtual Refusal focus(const Identifier& id) = 0;
+    virtual Refusal press(Key key) = 0;
+    virtual Refusal type(std::string_view text) = 0;
+    virtual void menu(MenuEntry entry) = 0;
+    virtual void dump() const = 0;
 };
 
 // The most text the scratch pad holds, in bytes, so that memory stays

@@ -7,14 +7,6 @@
 namespace varnock::console {
 namespace {
 
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-// Spelled out for compilers without deduction for aggregates (clang 14).
-template <typename... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
 // Text as the pad takes it: a paragraph separator (U+2029) starts a new line,
 // as it does in the desktop's text box.
 std::string asPadText(std::string_view text) {
@@ -33,24 +25,6 @@ std::string asPadText(std::string_view text) {
 Session::Session(std::ostream& out) : m_out(out), m_window(out), m_dialog(m_window) {
     m_dialog.OnInitDialog();
     moveFocus(initialFocus());
-}
-
-Refusal Session::perform(const Command& command) {
-    return std::visit(Overloaded{
-                          [&](const ClickCommand& c) { return click(c.control); },
-                          [&](const FocusCommand& c) { return focus(c.control); },
-                          [&](const KeyCommand& c) { return press(c.key); },
-                          [&](const TypeCommand& c) { return type(c.text); },
-                          [&](const MenuCommand& c) -> Refusal {
-                              menu(c.entry);
-                              return std::nullopt;
-                          },
-                          [&](const DumpCommand&) -> Refusal {
-                              dump();
-                              return std::nullopt;
-                          },
-                      },
-                      command);
 }
 
 // A visible control takes the focus under the mouse. A hidden twin cannot be

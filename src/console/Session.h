@@ -20,21 +20,20 @@ public:
     // Opens the window; events and dumps are printed to out.
     explicit Session(std::ostream& out);
 
-    Refusal perform(const Command& command) override;
     bool isClosed() const override { return m_window.isClosed(); }
     const ConsoleWindow& window() const { return m_window; }
     // The calculator's numbers behind the boxes.
     const FormRecord& record() const { return m_dialog.record(); }
 
 private:
-    Refusal click(const Identifier& id);
-    Refusal focus(const Identifier& id);
-    Refusal press(Key key);
-    Refusal type(std::string_view text);
+    Refusal click(const Identifier& id) override;
+    Refusal focus(const Identifier& id) override;
+    Refusal press(Key key) override;
+    Refusal type(std::string_view text) override;
     // Text typed while the pad holds the focus.
     Refusal typeIntoPad(std::string_view text);
-    void menu(MenuEntry entry);
-    void dump() const;
+    void menu(MenuEntry entry) override;
+    void dump() const override;
 
     // The focus moves to id; its set-focus operation runs if it has one.
     void moveFocus(int id);

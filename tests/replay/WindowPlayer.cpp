@@ -26,11 +26,6 @@ using varnock::ControlSpec;
 
 namespace {
 
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-
 // How long the window may take to come back to the front, in milliseconds.
 constexpr int kActivationWait = 2000;
 
@@ -93,26 +88,15 @@ WindowPlayer::WindowPlayer(std::ostream& out)
 WindowPlayer::~WindowPlayer() = default;
 
 Refusal WindowPlayer::perform(const Command& command) {
-    Refusal refusal = std::visit(Overloaded{
-                                     [&](const ClickCommand& c) { return click(c.control); },
-                                     [&](const FocusCommand& c) { return focus(c.control); },
-                                     [&](const KeyCommand& c) { return press(c.key); },
-                                     [&](const TypeCommand& c) { return type(c.text); },
-                                     [&](const MenuCommand& c) -> Refusal {
-                                         menu(c.entry);
-                                         return std::nullopt;
-                                     },
-                                     [&](const DumpCommand&) -> Refusal {
-                                         writeDump(m_out, *this);
-                                         return std::nullopt;
-                                     },
-                                 },
-                                 command);
+    Refusal refusal = CommandTarget::perform(command);
     settle();
     return refusal;
 }
 
 // ---- Commands
+
+// The dump reads the widgets themselves.
+void WindowPlayer::dump() const { writeDump(m_out, *this); }
 
 // A visible control is clicked with the mouse, so that Qt moves the focus
 // and the marks itself. A hidden twin cannot be clicked: its keyboard

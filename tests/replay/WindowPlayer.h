@@ -36,11 +36,12 @@ public:
 private:
     using Refusal = varnock::console::Refusal;
 
-    Refusal click(const varnock::console::Identifier& id);
-    Refusal focus(const varnock::console::Identifier& id);
-    Refusal press(varnock::console::Key key);
-    Refusal type(std::string_view text);
-    void menu(varnock::console::MenuEntry entry);
+    Refusal click(const varnock::console::Identifier& id) override;
+    Refusal focus(const varnock::console::Identifier& id) override;
+    Refusal press(varnock::console::Key key) override;
+    Refusal type(std::string_view text) override;
+    void menu(varnock::console::MenuEntry entry) override;
+    void dump() const override;
 
     void clickWithMouse(QWidget* widget);
     void clickIntoPad();

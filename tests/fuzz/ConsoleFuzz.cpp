@@ -15,6 +15,7 @@
 #include <string>
 
 #include "console/ConsoleProgram.h"
+#include "console/Session.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostream out(&discarded);
     std::ostringstream err;
     {
-        varnock::console::ConsoleProgram program(out, err);
+        varnock::console::Session session(out);
+        varnock::console::ConsoleProgram program(session, out, err);
         program.run(fd, {});
         const bool anyError = !err.str().empty();
         const bool failed = program.exitStatus() == varnock::console::ConsoleProgram::kErrors;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything (installing what is missing) and runs every test headless:
-# first the normal build, then everything again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, last a minute of fuzzing the console.
+# first the normal build, then a minute of fuzzing the console, last every
+# test again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh build
@@ -12,6 +12,9 @@ export DBUS_SESSION_BUS_ADDRESS=disabled:
 unset DISPLAY WAYLAND_DISPLAY
 
 ctest --test-dir build --output-on-failure -j2
+
+# A minute of fuzzing the console from the committed corpus.
+tools/fuzz.sh 60
 
 # Qt itself is not instrumented; the desktop's own code is, and LeakSanitizer
 # sees every block it allocates.
@@ -24,5 +27,3 @@ cmake --build build-sanitize
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:quarantine_size_mb=1:thread_local_quarantine_size_kb=64 \
 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure -j2
-
-tools/fuzz.sh 60

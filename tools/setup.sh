@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth desktop-file-utils appstream
-    qt6-svg-dev dpkg-dev file
+    qt6-svg-dev dpkg-dev file fonts-dejavu-core
 )
 missing=()
 for package in "${packages[@]}"; do

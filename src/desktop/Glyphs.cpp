@@ -6,8 +6,8 @@
 #include <QPainterPath>
 #include <QPalette>
 #include <QPixmap>
-#include <QSvgRenderer>
 #include <QPixmapCache>
+#include <QSvgRenderer>
 #include <algorithm>
 #include <optional>
 

@@ -12,11 +12,20 @@ void CCalcDlg::OperatorKey(int code) {
     const double a = m_operand;
     double r = x;
     switch (m_pendingOp) {
-        case kAdd: r = a + x; break;
-        case kSubtract: r = a - x; break;
-        case kMultiply: r = a * x; break;
-        case kDivide: r = a / x; break;
-        default: break;
+        case kAdd:
+            r = a + x;
+            break;
+        case kSubtract:
+            r = a - x;
+            break;
+        case kMultiply:
+            r = a * x;
+            break;
+        case kDivide:
+            r = a / x;
+            break;
+        default:
+            break;
     }
     m_display = r;
     ShowAllFields();

@@ -107,7 +107,7 @@ void CCalcDlg::OnClearAll() {
     }
     SetCheck(kFringingCheckBox, false);
 
-    for (int label : changingLabels()) SetCaption(label, findControl(label)->caption);
+    for (int label : changingLabels()) SetCaption(label, startCaption(label));
 }
 
 }  // namespace varnock

@@ -77,7 +77,7 @@ void CCalcDlg::OnCutThreeQuarters() { RecomputeCutLength(0.75, CutUnitFactor());
 void CCalcDlg::OnCutFull() { RecomputeCutLength(kFull, CutUnitFactor()); }
 
 void CCalcDlg::OnCutMetric() {
-    SetCaption(kUnitLabel, "Cm");
+    SetCaption(kUnitLabel, startCaption(kUnitLabel));
     RecomputeCutLength(CutFraction(), kCentimetresPerMetre);
 }
 

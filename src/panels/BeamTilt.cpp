@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "app/CalcDlg.h"
+#include "ui/Layout.h"
 
 namespace varnock {
 namespace {
@@ -13,20 +14,24 @@ constexpr int kMetric = 1169;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kMilesPerFoot = 0.0001893939393939394;
 
-struct TiltUnits {
-    double heightFactor;    // to feet
-    double distanceFactor;  // from miles
-    const char* haatCaption;
-    const char* distanceCaption;
-};
-constexpr TiltUnits kMetricUnits{3.2808333333333333, 1.609344, "Ant. HAAT (meters)", "kms"};
-constexpr TiltUnits kStandardUnits{1.0, 1.0, "Ant. HAAT (feet)", "mi."};
-
-const TiltUnits& unitsFor(bool standard) { return standard ? kStandardUnits : kMetricUnits; }
-
 // m_lblHorizonUnit, m_lblMainUnit, m_lblLowerUnit, m_lblUpperUnit.
 constexpr int kHaatLabel = 1175;
 constexpr int kDistanceLabels[] = {1171, 1173, 1172, 1174};
+
+struct TiltUnits {
+    double heightFactor;    // to feet
+    double distanceFactor;  // from miles
+    std::string_view haatCaption;
+    std::string_view distanceCaption;
+};
+
+// Metric is the window's start: its captions are the table's.
+const TiltUnits& unitsFor(bool standard) {
+    static const TiltUnits metric{3.2808333333333333, 1.609344, startCaption(kHaatLabel),
+                                  startCaption(kDistanceLabels[0])};
+    static const TiltUnits imperial{1.0, 1.0, "Ant. HAAT (feet)", "mi."};
+    return standard ? imperial : metric;
+}
 }  // namespace
 
 void CCalcDlg::OnTiltEnterHaat() {
@@ -91,7 +96,8 @@ void CCalcDlg::OnTiltCalculate() {
     const double w = ReadBox(kBeamwidthBox);
     const double t = ReadBox(kDowntiltBox);
     const bool standard = !IsChecked(kMetric);
-    if (!(h > 0)) return ShowExclamation(" Invalid Operation, There is no entry for Antenna Height.");
+    if (!(h > 0))
+        return ShowExclamation(" Invalid Operation, There is no entry for Antenna Height.");
     if (!(w > 0)) return ShowExclamation("Invalid Operation: There is no entry for Beamwidth.");
     ComputeBeamTilt(h, w, t, standard);
 }

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "app/CalcDlg.h"
+#include "ui/Layout.h"
 
 namespace varnock {
 namespace {
@@ -25,7 +26,8 @@ double horizon(double height, bool standard) {
 
 void CCalcDlg::OnLosEnter() {
     const double v = ReadDisplay();
-    if (v < 0) return RefuseInput(" Invalid Input, Do you really want to put an antenna underground?");
+    if (v < 0)
+        return RefuseInput(" Invalid Input, Do you really want to put an antenna underground?");
     if (!(v > 0)) return;
     m_losHeight = v;
     ShowAllFields();
@@ -38,8 +40,9 @@ void CCalcDlg::OnLosEnter() {
 
 // The height keeps its number, read in the new unit.
 void CCalcDlg::SetLosUnits(bool standard) {
-    SetCaption(kHeightUnitLabel, standard ? "In Feet" : "In Meters");
-    SetCaption(kDistanceUnitLabel, standard ? "In Miles" : "In Kilometers");
+    // Metric is the window's start: its captions are the table's.
+    SetCaption(kHeightUnitLabel, standard ? "In Feet" : startCaption(kHeightUnitLabel));
+    SetCaption(kDistanceUnitLabel, standard ? "In Miles" : startCaption(kDistanceUnitLabel));
     const double h = ReadBox(kHeightBox);
     m_losDistance = horizon(h, standard);
     ShowAllFields();

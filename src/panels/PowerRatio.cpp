@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/CalcDlg.h"
+#include "ui/Layout.h"
 #include "ui/Strings.h"
 
 namespace varnock {
@@ -17,20 +18,21 @@ constexpr int kResultLabel = 1184;
 
 enum Mode { kDb, kPin, kPout };
 
+// What each box holds in each mode, named by the label whose start caption
+// says it: the three quantities trade places between the boxes.
 struct ModeLabels {
-    const char* first;
-    const char* second;
-    const char* result;
+    int first;
+    int second;
+    int result;
 };
-// What each box holds in each mode, as its label says.
 constexpr ModeLabels kLabels[] = {
-    {"Power Input", "Power Output", "Power Ratio (dB)"},
-    {"Power Ratio (dB)", "Power Output", "Power Input"},
-    {"Power Ratio (dB)", "Power Input", "Power Output"},
+    {kFirstLabel, kSecondLabel, kResultLabel},  // "dB"
+    {kResultLabel, kSecondLabel, kFirstLabel},  // "Pin"
+    {kResultLabel, kFirstLabel, kSecondLabel},  // "Pout"
 };
 
-std::string cannotBeZero(const char* label) {
-    return std::string("Invalid Input: ") + label + " can not be Zero.";
+std::string cannotBeZero(int label) {
+    return "Invalid Input: " + std::string(startCaption(label)) + " can not be Zero.";
 }
 }  // namespace
 
@@ -77,9 +79,9 @@ void CCalcDlg::OnPowerEquals() {
 // Every click, on the checked radio too, relabels and empties the boxes.
 void CCalcDlg::SetPowerMode(int mode) {
     const ModeLabels& labels = kLabels[mode];
-    SetCaption(kFirstLabel, labels.first);
-    SetCaption(kSecondLabel, labels.second);
-    SetCaption(kResultLabel, labels.result);
+    SetCaption(kFirstLabel, startCaption(labels.first));
+    SetCaption(kSecondLabel, startCaption(labels.second));
+    SetCaption(kResultLabel, startCaption(labels.result));
     m_powerRatio = 0;
     ShowAllFields();
     m_powerOut = 0;

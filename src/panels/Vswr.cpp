@@ -30,7 +30,8 @@ void CCalcDlg::OnVswrEnterReflected() {
 void CCalcDlg::OnVswrCalculate() {
     const double f = ReadBox(kForwardBox);
     const double r = ReadBox(kReflectedBox);
-    if (!(f > 0)) return ShowExclamation(" Invalid Operation, Forward Power must be greater than Zero.");
+    if (!(f > 0))
+        return ShowExclamation(" Invalid Operation, Forward Power must be greater than Zero.");
     if (r > f) {
         return ShowExclamation(
             " Invalid Operation, Reflected Power can not be greater than Forward Power.");

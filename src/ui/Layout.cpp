@@ -364,6 +364,11 @@ const RadioGroup* radioGroupOf(int id) {
     return &kRadioGroups[control->radioGroup - 1];
 }
 
+std::string_view startCaption(int id) {
+    const ControlSpec* control = findControl(id);
+    return control == nullptr ? std::string_view() : control->caption;
+}
+
 int defaultButtonId() {
     for (const ControlSpec& control : kControls) {
         if (control.is(kDefaultButton)) return control.id;

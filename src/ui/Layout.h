@@ -24,10 +24,10 @@ enum ControlFlag : unsigned {
     kDefaultButton = 1u << 0,  // Return presses it when no other push button has the focus
     kIconFace = 1u << 1,       // shows an icon instead of its caption
     kTabStop = 1u << 2,
-    kHidden = 1u << 3,         // exists, never shown
-    kPushLike = 1u << 4,       // radio drawn as a flat toggle button
+    kHidden = 1u << 3,    // exists, never shown
+    kPushLike = 1u << 4,  // radio drawn as a flat toggle button
     kDigitsOnly = 1u << 5,
-    kWordWrap = 1u << 6,       // caption may run over several lines
+    kWordWrap = 1u << 6,  // caption may run over several lines
     kNoMnemonic = 1u << 7,
 };
 
@@ -43,8 +43,8 @@ struct ControlSpec {
     ControlKind kind;
     std::string_view caption;  // as stored: "&" marks a mnemonic, "&&" a literal "&"
     DialogRect rect;
-    int radioGroup;            // 1-based index into radioGroups(), 0 for none
-    std::string_view frame;    // caption of the frame or label that names this control
+    int radioGroup;          // 1-based index into radioGroups(), 0 for none
+    std::string_view frame;  // caption of the frame or label that names this control
     unsigned flags;
 
     bool is(ControlFlag flag) const { return (flags & flag) != 0; }
@@ -90,6 +90,10 @@ inline constexpr int kScratchPad = 1221;
 
 // The hidden keypad twin whose mnemonic is this character, or 0.
 int twinForKey(char key);
+
+// The caption a control has when the window opens ("CLEAR ALL" puts the
+// changing labels back to it).
+std::string_view startCaption(int id);
 
 // The caption with mnemonic marks resolved: "&CLEAR ALL" gives "CLEAR ALL",
 // "dBm && Watts" gives "dBm & Watts".

@@ -161,7 +161,7 @@ void summarize(const Options& options, std::map<std::string, Samples>& samples) 
 int main(int argc, char* argv[]) {
     try {
         const Options options = parseOptions(argc, argv);
-        const std::vector<std::string> kinds = {"label", "dialog200", "calculator"};
+        const std::vector<std::string> kinds = {"label", "captions", "dialog200", "calculator"};
         std::map<std::string, Samples> samples;
         // One warm-up round fills the page cache; then the programs take turns,
         // so that a change in the machine's load falls on all of them alike.

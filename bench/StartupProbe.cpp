@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 #include <cstdio>
@@ -24,6 +25,8 @@
 #include <string_view>
 
 #include "CalcApp.h"
+#include "DialogUnits.h"
+#include "ui/Layout.h"
 
 namespace {
 
@@ -109,6 +112,32 @@ int runDialog200(int& argc, char** argv) {
     return dialog.exec();
 }
 
+// One widget that draws every caption of the calculator's window where the
+// window shows it, and nothing else: the cost of the text alone.
+class CaptionsOnly : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const DialogUnits units(font());
+        for (const varnock::ControlSpec& row : varnock::controls()) {
+            if (!row.isVisible() || row.caption.empty()) continue;
+            painter.drawText(units.toPixels(row.rect), Qt::AlignLeft | Qt::TextWordWrap,
+                             QString::fromStdString(varnock::plainCaption(row.caption)));
+        }
+    }
+};
+
+int runCaptions(int& argc, char** argv) {
+    QApplication app(argc, argv);
+    StepReporter reporter;
+    app.installEventFilter(&reporter);
+    CaptionsOnly window;
+    const varnock::DialogFrame& frame = varnock::mainWindowFrame();
+    window.setFixedSize(DialogUnits(window.font()).toPixels(frame.width, frame.height));
+    window.show();
+    return app.exec();
+}
+
 // The same path as the calculator's main(): the application object, then
 // the main window run modally.
 int runCalculator(int& argc, char** argv) {
@@ -127,6 +156,7 @@ int main(int argc, char* argv[]) {
     if (kind == "calculator") return runCalculator(argc, argv);
     if (kind == "label") return runLabel(argc, argv);
     if (kind == "dialog200") return runDialog200(argc, argv);
+    if (kind == "captions") return runCaptions(argc, argv);
     std::fprintf(stderr, "usage: startup_probe calculator|label|dialog200\n");
     return 2;
 }

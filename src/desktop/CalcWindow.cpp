@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include "AboutDlg.h"
 #include "ControlFactory.h"
 #include "DialogUnits.h"
+#include "FrameBox.h"
 #include "Glyphs.h"
 #include "KeyboardTwins.h"
 #include "ui/Routing.h"
@@ -213,8 +213,9 @@ void CalcWindow::setCaption(int id, std::string_view text) {
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(toQString(text));
         button->setAccessibleName(labelText(text, false));
-    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-        box->setTitle(toQString(text));
+    } else if (auto* frame = qobject_cast<FrameBox*>(widget)) {
+        frame->setTitle(toQString(text));
+        frame->setAccessibleName(labelText(text, false));
     }
 }
 

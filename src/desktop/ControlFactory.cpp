@@ -1,7 +1,6 @@
 #include "ControlFactory.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,8 +9,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
-#include <QStyleOptionGroupBox>
 
+#include "FrameBox.h"
 #include "Glyphs.h"
 #include "ui/Routing.h"
 
@@ -33,7 +32,7 @@ void makeDecoration(QWidget* widget) {
 }
 
 QWidget* createGroupBox(const ControlSpec& row, QWidget* parent) {
-    auto* box = new QGroupBox(toQString(row.caption), parent);
+    auto* box = new FrameBox(toQString(row.caption), parent);
     makeDecoration(box);
     return box;
 }
@@ -157,18 +156,6 @@ int textRoom(const QLineEdit& box) {
     return contents.width() - margins.left() - margins.right() - 4;
 }
 
-int requiredWidth(const QGroupBox& box) {
-    if (box.title().isEmpty()) return 0;
-    QStyleOptionGroupBox option;
-    option.initFrom(&box);
-    option.rect = QRect(0, 0, 1000, box.height());
-    option.text = box.title();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect title =
-        box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-    return title.right() + 1 + title.left();
-}
-
 }  // namespace
 
 QString toQString(std::string_view text) {
@@ -201,8 +188,8 @@ CaptionRoom::CaptionRoom(const QWidget& widget) {
             const int overhang = edit->width() - textRoom(*edit);
             m_width = overhang + edit->fontMetrics().horizontalAdvance(toQString(kWidestNumber));
         }
-    } else if (auto* box = qobject_cast<const QGroupBox*>(&widget)) {
-        m_width = requiredWidth(*box);
+    } else if (auto* frame = qobject_cast<const FrameBox*>(&widget)) {
+        m_width = frame->requiredWidth();
     } else if (auto* radio = qobject_cast<const QRadioButton*>(&widget)) {
         m_width = requiredWidth(*radio, QStyle::SE_RadioButtonContents);
     } else if (auto* check = qobject_cast<const QCheckBox*>(&widget)) {

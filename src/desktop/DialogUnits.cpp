@@ -1,12 +1,12 @@
 #include "DialogUnits.h"
 
 #include <QFontMetricsF>
-#include <QGroupBox>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
 #include "ControlFactory.h"
+#include "FrameBox.h"
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetricsF metrics(font);
@@ -47,10 +47,10 @@ bool allCaptionsFit(const DialogUnits& units, const std::vector<Caption>& captio
 // Vertical dialog units are eighths of a text line.
 constexpr int kHalfTextLine = 4;
 
-bool isFrame(const QWidget& widget) { return qobject_cast<const QGroupBox*>(&widget) != nullptr; }
+bool isFrame(const QWidget& widget) { return qobject_cast<const FrameBox*>(&widget) != nullptr; }
 
 bool isUntitledFrame(const QWidget& widget) {
-    auto* frame = qobject_cast<const QGroupBox*>(&widget);
+    auto* frame = qobject_cast<const FrameBox*>(&widget);
     return frame != nullptr && frame->title().isEmpty();
 }
 

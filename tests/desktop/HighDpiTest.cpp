@@ -6,7 +6,6 @@
 // apart from the window's own fitting.
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,11 +13,11 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include "AboutDlg.h"
 #include "CalcWindow.h"
+#include "FrameBox.h"
 #include "TestMain.h"
 #include "ui/Layout.h"
 
@@ -52,24 +51,15 @@ QString buttonCut(const QAbstractButton& button, QStyle::SubElement contents) {
     return QStringLiteral("needs %1 px, has %2").arg(needed).arg(room.width());
 }
 
-QString frameCut(const QGroupBox& frame) {
-    if (frame.title().isEmpty()) return {};
-    QStyleOptionGroupBox option;
-    option.initFrom(&frame);
-    option.rect = frame.rect();
-    option.text = frame.title();
-    option.textAlignment = frame.alignment();
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    const QRect title = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                      QStyle::SC_GroupBoxLabel, &frame);
-    // Styles may draw the title in bold; it must fit either way.
-    QFont bold = frame.font();
-    bold.setBold(true);
-    const int needed =
-        std::max(textWidth(frame.font(), frame.title()), textWidth(bold, frame.title()));
-    if (title.left() >= 0 && title.left() + needed <= frame.width()) return {};
-    return QStringLiteral("title from %1 needs %2 px of %3")
+// The title must hold its text and lie between the frame's side lines.
+QString frameCut(const FrameBox& frame) {
+    const QRect title = frame.titleRect();
+    if (title.isEmpty()) return {};
+    const int needed = textWidth(frame.font(), frame.title());
+    if (title.left() > 1 && title.width() >= needed && title.right() < frame.width() - 2) return {};
+    return QStringLiteral("title at %1-%2 needs %3 px in %4")
         .arg(title.left())
+        .arg(title.right())
         .arg(needed)
         .arg(frame.width());
 }
@@ -94,7 +84,7 @@ QString boxCut(const QWidget& box) {
 }
 
 QString captionCut(const QWidget& widget) {
-    if (auto* frame = qobject_cast<const QGroupBox*>(&widget)) return frameCut(*frame);
+    if (auto* frame = qobject_cast<const FrameBox*>(&widget)) return frameCut(*frame);
     if (auto* label = qobject_cast<const QLabel*>(&widget)) return labelCut(*label);
     if (auto* radio = qobject_cast<const QRadioButton*>(&widget))
         return buttonCut(*radio, QStyle::SE_RadioButtonContents);
@@ -115,7 +105,7 @@ QList<QWidget*> shownChildren(const QWidget& parent) {
 }
 
 bool encloses(const QWidget& outer, const QWidget& inner) {
-    return qobject_cast<const QGroupBox*>(&outer) != nullptr &&
+    return qobject_cast<const FrameBox*>(&outer) != nullptr &&
            outer.geometry().contains(inner.geometry());
 }
 

@@ -17,6 +17,7 @@
 #include "CalcWindow.h"
 #include "ControlFactory.h"
 #include "DialogUnits.h"
+#include "FrameBox.h"
 #include "Glyphs.h"
 #include "TestMain.h"
 #include "ui/AboutLayout.h"
@@ -67,6 +68,7 @@ private slots:
     void everyControlIsBuiltFromTheTable();
     void accessibleNamesDescribeEachControl();
     void framesDoNotCoverTheControlsOverThem();
+    void frameLineBreaksForItsTitleOnly();
     void captionsShowWholeAndTheWindowGrowsWithTheFont();
     void neighbouringRectanglesStayFlush();
     void unitsWidenJustEnoughForEveryShownCaption();
@@ -142,6 +144,38 @@ void WindowLayoutTest::framesDoNotCoverTheControlsOverThem() {
         while (hit != nullptr && hit->parentWidget() != &window) hit = hit->parentWidget();
         QVERIFY2(hit == widget, qPrintable(QString::number(row.id)));
     }
+}
+
+// The etched line runs round the whole frame, through the middle of the title
+// but not across its text, and a new title moves the break.
+void WindowLayoutTest::frameLineBreaksForItsTitleOnly() {
+    FrameBox frame(QStringLiteral("Beam && Tilt"));
+    frame.resize(200, 80);
+    const QRgb line = frame.palette().color(QPalette::Dark).rgb();
+    const QRgb window = frame.palette().color(QPalette::Window).rgb();
+    const auto pixel = [&frame](int x, int y) { return frame.grab().toImage().pixel(x, y); };
+
+    QRect title = frame.titleRect();
+    QCOMPARE(title.left(), frame.fontMetrics().averageCharWidth());
+    QVERIFY(title.width() >= frame.fontMetrics().horizontalAdvance(QStringLiteral("Beam & Tilt")));
+    const int top = title.height() / 2;
+    QCOMPARE(pixel(title.left() - 1, top), line);
+    QCOMPARE(pixel(title.left() + 1, top), window);
+    QCOMPARE(pixel(title.right() + 1, top), line);
+    QCOMPARE(pixel(0, 60), line);
+    QCOMPARE(pixel(198, 60), line);
+    QCOMPARE(pixel(100, 78), line);
+    QCOMPARE(pixel(100, 40), window);
+
+    frame.setTitle(QStringLiteral("Beam Tilt Calculator"));
+    QVERIFY(frame.titleRect().width() > title.width());
+    QCOMPARE(pixel(frame.titleRect().right() + 1, top), line);
+    QCOMPARE(frame.requiredWidth(), frame.titleRect().right() + 1 + title.left());
+
+    frame.setTitle(QString());
+    QVERIFY(frame.titleRect().isEmpty());
+    QCOMPARE(frame.requiredWidth(), 0);
+    QCOMPARE(pixel(title.left() + 1, 0), line);
 }
 
 void WindowLayoutTest::captionsShowWholeAndTheWindowGrowsWithTheFont() {

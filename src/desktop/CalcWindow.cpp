@@ -214,8 +214,8 @@ void CalcWindow::setCaption(int id, std::string_view text) {
         button->setText(toQString(text));
         button->setAccessibleName(labelText(text, false));
     } else if (auto* frame = qobject_cast<FrameBox*>(widget)) {
-        frame->setTitle(toQString(text));
-        frame->setAccessibleName(labelText(text, false));
+        frame->setTitle(labelText(text, false));
+        frame->setAccessibleName(frame->title());
     }
 }
 

@@ -32,7 +32,7 @@ void makeDecoration(QWidget* widget) {
 }
 
 QWidget* createGroupBox(const ControlSpec& row, QWidget* parent) {
-    auto* box = new FrameBox(toQString(row.caption), parent);
+    auto* box = new FrameBox(labelText(row.caption, false), parent);
     makeDecoration(box);
     return box;
 }

@@ -80,14 +80,15 @@ void settleOverlaps(std::vector<Placement>& placements) {
         placement.rect.y += kHalfTextLine;
         placement.rect.height -= kHalfTextLine;
     }
-    for (size_t i = 0; i < placements.size(); ++i) {
-        Placement& a = placements[i];
-        if (a.widget->isHidden() || isFrame(*a.widget)) continue;
-        for (size_t j = i + 1; j < placements.size(); ++j) {
-            Placement& b = placements[j];
-            if (b.widget->isHidden() || isFrame(*b.widget)) continue;
-            separate(a.rect, b.rect);
+    // Shown controls only: frames enclose others by design.
+    std::vector<varnock::DialogRect*> controls;
+    for (Placement& placement : placements) {
+        if (!placement.widget->isHidden() && !isFrame(*placement.widget)) {
+            controls.push_back(&placement.rect);
         }
+    }
+    for (size_t i = 0; i < controls.size(); ++i) {
+        for (size_t j = i + 1; j < controls.size(); ++j) separate(*controls[i], *controls[j]);
     }
 }
 

@@ -5,20 +5,15 @@
 
 namespace {
 
-// Draws the title's text; the same flags measure it.
-constexpr int kTitleFlags =
-    Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine;
-
 // What a screen reader asks of a frame: its role and its title.
 class FrameAccessible : public QAccessibleWidget {
 public:
     explicit FrameAccessible(FrameBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
 
     QString text(QAccessible::Text kind) const override {
-        QString text = QAccessibleWidget::text(kind);
+        const QString text = QAccessibleWidget::text(kind);
         if (kind == QAccessible::Name && text.isEmpty()) {
-            text = static_cast<FrameBox*>(widget())->title();
-            text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+            return static_cast<FrameBox*>(widget())->title();
         }
         return text;
     }
@@ -50,18 +45,18 @@ void FrameBox::setTitle(const QString& title) {
     update();
 }
 
-void FrameBox::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) m_titleWidth = -1;
-    QWidget::changeEvent(event);
-}
-
 int FrameBox::titleIndent() const { return fontMetrics().averageCharWidth(); }
 
 // Half a character either side of the text keeps it clear of the line.
 int FrameBox::titleRoom() const { return fontMetrics().averageCharWidth() / 2; }
 
 int FrameBox::titleTextWidth() const {
-    if (m_titleWidth < 0) m_titleWidth = fontMetrics().size(kTitleFlags, m_title).width();
+    // Polishing tells the frame of a font change even when the font stays
+    // the same, so the width is kept for as long as the font is equal.
+    if (m_titleWidth < 0 || font() != m_titleFont) {
+        m_titleFont = font();
+        m_titleWidth = fontMetrics().horizontalAdvance(m_title);
+    }
     return m_titleWidth;
 }
 
@@ -106,7 +101,7 @@ void FrameBox::paintEvent(QPaintEvent*) {
 
     if (!title.isEmpty()) {
         painter.setPen(palette().color(QPalette::WindowText));
-        const int room = titleRoom();
-        painter.drawText(title.adjusted(room, 0, -room, 0), kTitleFlags, m_title);
+        // One line of plain text, drawn from its baseline: no layout needed.
+        painter.drawText(QPoint(title.left() + titleRoom(), fontMetrics().ascent()), m_title);
     }
 }

@@ -13,7 +13,7 @@ class FrameBox : public QWidget {
     Q_PROPERTY(QString title READ title WRITE setTitle)
 
 public:
-    // The title as stored: "&&" shows "&".
+    // The title is plain text, shown as it is.
     explicit FrameBox(const QString& title, QWidget* parent = nullptr);
 
     QString title() const { return m_title; }
@@ -27,7 +27,6 @@ public:
     int requiredWidth() const;
 
 protected:
-    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -36,5 +35,7 @@ private:
     int titleTextWidth() const;
 
     QString m_title;
-    mutable int m_titleWidth = -1;  // measured once per title and font
+    // The title's width in the font it was measured in.
+    mutable QFont m_titleFont;
+    mutable int m_titleWidth = -1;
 };

@@ -120,12 +120,10 @@ void AccessibilityTest::namesOfTheExamples() {
 void AccessibilityTest::onlyThePadIsWritable() {
     WindowDriver driver;
     for (const ControlSpec& row : varnock::controls()) {
-        const bool isBox =
-            row.kind == ControlKind::Edit || row.kind == ControlKind::MultiLineEdit;
+        const bool isBox = row.kind == ControlKind::Edit || row.kind == ControlKind::MultiLineEdit;
         if (!isBox || !row.isVisible()) continue;
         const bool readOnly = accessibleOf(driver.control(row.id))->state().readOnly;
-        QVERIFY2(readOnly == (row.id != varnock::kScratchPad),
-                 qPrintable(QString::number(row.id)));
+        QVERIFY2(readOnly == (row.id != varnock::kScratchPad), qPrintable(QString::number(row.id)));
     }
 }
 

@@ -55,7 +55,7 @@ QString buttonCut(const QAbstractButton& button, QStyle::SubElement contents) {
 QString frameCut(const FrameBox& frame) {
     const QRect title = frame.titleRect();
     if (title.isEmpty()) return {};
-    const int needed = textWidth(frame.font(), frame.title());
+    const int needed = QFontMetrics(frame.font()).horizontalAdvance(frame.title());
     if (title.left() > 1 && title.width() >= needed && title.right() < frame.width() - 2) return {};
     return QStringLiteral("title at %1-%2 needs %3 px in %4")
         .arg(title.left())

@@ -149,7 +149,7 @@ void WindowLayoutTest::framesDoNotCoverTheControlsOverThem() {
 // The etched line runs round the whole frame, through the middle of the title
 // but not across its text, and a new title moves the break.
 void WindowLayoutTest::frameLineBreaksForItsTitleOnly() {
-    FrameBox frame(QStringLiteral("Beam && Tilt"));
+    FrameBox frame(QStringLiteral("Beam & Tilt"));
     frame.resize(200, 80);
     const QRgb line = frame.palette().color(QPalette::Dark).rgb();
     const QRgb window = frame.palette().color(QPalette::Window).rgb();

@@ -12,6 +12,8 @@
 //   startup_probe calculator   the calculator's own start-up and main window
 //   startup_probe label        a Qt Widgets program with one label: the floor
 //   startup_probe dialog200    a dialog with 200 plain widgets
+//   startup_probe captions     one widget drawing the calculator's captions
+//                              where its window shows them, and nothing else
 #include <sys/resource.h>
 #include <QApplication>
 #include <QDialog>

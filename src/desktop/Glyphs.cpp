@@ -166,8 +166,11 @@ QPixmap GlyphIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::Stat
     return pixmap;
 }
 
+// The sizes a window system takes for a window's icon. Larger pictures, as
+// task switchers show, come from the icon theme through the desktop entry;
+// drawing them here would only slow the window's opening.
 QList<QSize> GlyphIconEngine::availableSizes(QIcon::Mode, QIcon::State) {
-    return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)};
+    return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
 }
 
 QIcon glyphIcon(Glyph glyph) { return QIcon(new GlyphIconEngine(glyph)); }

@@ -123,7 +123,9 @@ protected:
         const DialogUnits units(font());
         for (const varnock::ControlSpec& row : varnock::controls()) {
             if (!row.isVisible() || row.caption.empty()) continue;
-            painter.drawText(units.toPixels(row.rect), Qt::AlignLeft | Qt::TextWordWrap,
+            // Labels wrap; every other caption is one line.
+            const int wrap = row.kind == varnock::ControlKind::Label ? Qt::TextWordWrap : 0;
+            painter.drawText(units.toPixels(row.rect), Qt::AlignLeft | wrap,
                              QString::fromStdString(varnock::plainCaption(row.caption)));
         }
     }

@@ -161,6 +161,6 @@ int main(int argc, char* argv[]) {
     if (kind == "label") return runLabel(argc, argv);
     if (kind == "dialog200") return runDialog200(argc, argv);
     if (kind == "captions") return runCaptions(argc, argv);
-    std::fprintf(stderr, "usage: startup_probe calculator|label|dialog200\n");
+    std::fprintf(stderr, "usage: startup_probe calculator|label|captions|dialog200\n");
     return 2;
 }

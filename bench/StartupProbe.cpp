@@ -27,6 +27,7 @@
 #include <string_view>
 
 #include "CalcApp.h"
+#include "ControlFactory.h"
 #include "DialogUnits.h"
 #include "ui/Layout.h"
 
@@ -126,7 +127,7 @@ protected:
             // Labels wrap; every other caption is one line.
             const int wrap = row.kind == varnock::ControlKind::Label ? Qt::TextWordWrap : 0;
             painter.drawText(units.toPixels(row.rect), Qt::AlignLeft | wrap,
-                             QString::fromStdString(varnock::plainCaption(row.caption)));
+                             labelText(row.caption, row.is(varnock::kNoMnemonic)));
         }
     }
 };

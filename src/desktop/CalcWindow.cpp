@@ -215,7 +215,6 @@ void CalcWindow::setCaption(int id, std::string_view text) {
         button->setAccessibleName(labelText(text, false));
     } else if (auto* frame = qobject_cast<FrameBox*>(widget)) {
         frame->setTitle(labelText(text, false));
-        frame->setAccessibleName(frame->title());
     }
 }
 

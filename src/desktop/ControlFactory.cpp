@@ -172,7 +172,8 @@ QString labelText(std::string_view caption, bool literal) {
 QWidget* createControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = createWidget(row, parent);
     widget->setObjectName(controlName(row.id));
-    widget->setAccessibleName(accessibleNameOf(row));
+    // A frame's accessible name is its title, whatever the title becomes.
+    if (row.kind != ControlKind::GroupBox) widget->setAccessibleName(accessibleNameOf(row));
     if (widget->focusPolicy() != Qt::NoFocus) widget->setFocusPolicy(focusPolicyOf(row));
     if (row.is(varnock::kHidden)) widget->setVisible(false);
     return widget;

@@ -5,7 +5,8 @@
 
 namespace {
 
-// What a screen reader asks of a frame: its role and its title.
+// What a screen reader asks of a frame: its role, and its title as its name
+// unless the frame was given another.
 class FrameAccessible : public QAccessibleWidget {
 public:
     explicit FrameAccessible(FrameBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
@@ -43,6 +44,10 @@ void FrameBox::setTitle(const QString& title) {
     m_title = title;
     m_titleWidth = -1;
     update();
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 int FrameBox::titleIndent() const { return fontMetrics().averageCharWidth(); }
@@ -75,14 +80,13 @@ void FrameBox::paintEvent(QPaintEvent*) {
     const QRect title = titleRect();
     // A titled frame's line runs through the middle of its title.
     const int top = title.isEmpty() ? 0 : title.height() / 2;
-    const int left = 0;
     const int right = width() - 2;
     const int bottom = height() - 2;
 
     // The etched line: a dark line with a light one just below and right of
     // it, in the palette's colours so that dark themes stay dark.
     const auto etch = [&](int offset, const QColor& colour) {
-        const int x0 = left + offset;
+        const int x0 = offset;
         const int y0 = top + offset;
         const int x1 = right + offset;
         const int y1 = bottom + offset;

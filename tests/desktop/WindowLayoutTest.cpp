@@ -2,6 +2,7 @@
 // places, stacking, captions that show whole, the pictures, and the start-up
 // that the application object does.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -170,6 +171,8 @@ void WindowLayoutTest::frameLineBreaksForItsTitleOnly() {
     frame.setTitle(QStringLiteral("Beam Tilt Calculator"));
     QVERIFY(frame.titleRect().width() > title.width());
     QCOMPARE(pixel(frame.titleRect().right() + 1, top), line);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&frame)->text(QAccessible::Name),
+             QStringLiteral("Beam Tilt Calculator"));
     QCOMPARE(frame.requiredWidth(), frame.titleRect().right() + 1 + title.left());
 
     frame.setTitle(QString());

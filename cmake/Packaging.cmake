@@ -2,7 +2,9 @@
 #   cpack --config <build-dir>/CPackConfig.cmake -B <output-dir>
 # (tools/package.sh does it from a release build). The libraries it needs are
 # found by dpkg-shlibdeps from the programs themselves.
-set(VARNOCK_MAINTAINER "Tolvane <varnock@tolvane.org>"
+# The project maintains the package; it has no address to give yet, so the
+# field names it alone.
+set(VARNOCK_MAINTAINER "Tolvane Calculator developers"
     CACHE STRING "The Maintainer field of the Debian package")
 
 set(CPACK_GENERATOR DEB)
@@ -18,7 +20,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VARNOCK_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tolvane.org/varnock/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its window system plugins at run time, out of dpkg-shlibdeps'
 # sight: xcb comes with the GUI library, Wayland needs its own package.

@@ -2,8 +2,9 @@
 #       -DAPPSTREAMCLI=... -P CheckInstall.cmake
 # Runs "cmake --install" into an empty PREFIX and checks what a Linux desktop
 # expects there: the programs and the lower-case link, the desktop entry and
-# metainfo (both passing their validators), the icon as SVG and PNG sizes,
-# the manual pages, and nothing else. Every fault is listed before failing.
+# metainfo (both passing their validators), the licence in the metainfo and
+# the copyright file, the icon as SVG and PNG sizes, the manual pages, and
+# nothing else. Every fault is listed before failing.
 cmake_minimum_required(VERSION 3.25)
 
 set(app_id org.tolvane.Varnock)
@@ -136,8 +137,21 @@ file(READ "${metainfo}" metainfo_text)
 if(NOT metainfo_text MATCHES "<release version=\"${VERSION}\"")
   fault("the metainfo has no release ${VERSION}")
 endif()
-if(NOT metainfo_text MATCHES "<screenshot type=\"default\">.*<image[^>]*>[^<]+</image>")
-  fault("the metainfo has no default screenshot")
+if(NOT metainfo_text MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+  fault("the metainfo does not give the licence as GPL-3.0-or-later")
+endif()
+# The project has no web site or mail address yet: none may be made up.
+if(metainfo_text MATCHES "://|@")
+  fault("the metainfo names a web or mail address")
+endif()
+
+# The copyright file: the licence for every file, and no mail address.
+file(READ "${PREFIX}/share/doc/varnock/copyright" copyright_text)
+if(NOT copyright_text MATCHES "\nFiles: [*]\nCopyright: [^\n]+\nLicense: GPL-3[+]\n")
+  fault("the copyright file does not put every file under GPL-3+")
+endif()
+if(copyright_text MATCHES "@")
+  fault("the copyright file names a mail address")
 endif()
 
 # The icon: the SVG drawing and every PNG size at its size.

@@ -17,6 +17,7 @@
 #include "FrameBox.h"
 #include "Glyphs.h"
 #include "KeyboardTwins.h"
+#include "StayOnTop.h"
 #include "ui/Routing.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
@@ -152,8 +153,10 @@ void CalcWindow::createSystemMenu() {
             continue;
         }
         QAction* action = m_systemMenu->addAction(toQString(entry.text));
+        action->setCheckable(entry.checkable);
         const unsigned command = entry.command;
-        connect(action, &QAction::triggered, this, [this, command] { runSystemCommand(command); });
+        connect(action, &QAction::triggered, this,
+                [this, command](bool checked) { runSystemCommand(command, checked); });
     }
 }
 
@@ -301,8 +304,11 @@ void CalcWindow::popUpSystemMenu(const QPoint& globalPos) {
     m_systemMenu->popup(globalPos);
 }
 
-void CalcWindow::runSystemCommand(unsigned command) {
+void CalcWindow::runSystemCommand(unsigned command, bool checked) {
     switch (command) {
+        case varnock::kCommandStayOnTop:
+            setStaysOnTop(*this, checked);
+            break;
         case varnock::kCommandMinimize:
             showMinimized();
             break;

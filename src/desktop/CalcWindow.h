@@ -61,7 +61,8 @@ private:
     void tintReadOnlyBoxes();
     void createRadioGroups();
     void createSystemMenu();
-    void runSystemCommand(unsigned command);
+    // "checked" is the check mark of an entry that is an option.
+    void runSystemCommand(unsigned command, bool checked);
     void popUpSystemMenu(const QPoint& globalPos);
     void runTwin(char key);
     QAbstractButton* checkable(int id) const;

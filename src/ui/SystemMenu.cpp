@@ -8,6 +8,7 @@ namespace {
 constexpr MenuEntry kEntries[] = {
     {"Mi&nimize", kCommandMinimize},
     {"&Close", kCommandClose},
+    {kStayOnTopMenuEntry, kCommandStayOnTop, true},
     {"", kCommandNone},
     {kAboutMenuEntry, kCommandAbout},
 };

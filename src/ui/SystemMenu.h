@@ -12,6 +12,7 @@ namespace varnock {
 enum SystemCommand : unsigned {
     kCommandNone = 0,  // a separator
     kCommandAbout = 0x0010,
+    kCommandStayOnTop = 0x0020,
     kCommandMinimize = 0xF020,
     kCommandClose = 0xF060,
 };
@@ -19,9 +20,13 @@ enum SystemCommand : unsigned {
 struct MenuEntry {
     std::string_view text;  // "&" marks the mnemonic; empty for a separator
     SystemCommand command;
+    bool checkable = false;  // a check mark shows whether the option is on
 
     bool isSeparator() const { return command == kCommandNone; }
 };
+
+// The option that keeps the window above the others; off at every start.
+inline constexpr std::string_view kStayOnTopMenuEntry = "Stay on &Top";
 
 // In menu order; the About entry comes last, after a separator.
 std::span<const MenuEntry> systemMenu();

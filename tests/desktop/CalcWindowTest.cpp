@@ -13,6 +13,7 @@
 #include "ui/Layout.h"
 #include "ui/Routing.h"
 #include "ui/Strings.h"
+#include "ui/SystemMenu.h"
 
 namespace {
 
@@ -407,7 +408,8 @@ void CalcWindowTest::contextMenuStandsInForTheSystemMenu() {
     for (QAction* action : menu->actions()) {
         entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
-    QCOMPARE(entries, QStringList({"Mi&nimize", "&Close", "-", qs(varnock::kAboutMenuEntry)}));
+    QCOMPARE(entries, QStringList({"Mi&nimize", "&Close", qs(varnock::kStayOnTopMenuEntry), "-",
+                                   qs(varnock::kAboutMenuEntry)}));
 
     // The strip right of the panels belongs to no control.
     const QPoint background(driver.window.width() - 2, driver.window.height() / 2);

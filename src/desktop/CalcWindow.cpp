@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "AboutDlg.h"
+#include "Announcements.h"
 #include "ControlFactory.h"
 #include "DialogUnits.h"
 #include "FrameBox.h"
@@ -179,6 +180,9 @@ std::string CalcWindow::boxText(int id) const {
 }
 
 void CalcWindow::setBoxText(int id, std::string_view text) {
+    // The same text again is no news: Qt's boxes would still report it to
+    // screen readers as a change, drowning the boxes that did change.
+    if (boxText(id) == text) return;
     QWidget* widget = controlWidget(id);
     auto* edit = qobject_cast<QLineEdit*>(widget);
     if (edit != nullptr && id == varnock::kDisplayBox) {
@@ -231,6 +235,7 @@ void CalcWindow::messageBox(std::string_view text, varnock::MessageIcon icon) {
 
 void CalcWindow::beep() {
     QApplication::beep();
+    announceRefusal(*this);
     emit beeped();
 }
 

@@ -1,18 +1,42 @@
 // What a screen reader finds in the window, read through Qt's accessibility
 // interface: a name and a role for every control, names that follow changing
-// captions, message boxes as alerts with their text, and a whole session
-// done from the keyboard alone.
+// captions, message boxes as alerts with their text, new texts of the boxes
+// and refusals as the window reports them, and a whole session done from the
+// keyboard alone.
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
+#include <algorithm>
+#include <map>
+#include <utility>
 
 #include "ModalWatcher.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
+#include "form/NumberText.h"
 #include "ui/Layout.h"
 #include "ui/Strings.h"
+
+// Qt's offscreen platform reports nothing to assistive tools until one asks
+// for it, and none ever does; a screen reader's request reaches Qt through its
+// platform layer. These declarations reach the two functions of that layer
+// that QtGui exports, whose own headers (Qt's private ones) a Debian system
+// need not have. The offscreen platform keeps the base class's accessibility.
+class QPlatformAccessibility {
+public:
+    void setActive(bool active);
+};
+class QPlatformIntegration {
+public:
+    QPlatformAccessibility* accessibility() const;
+};
+class QGuiApplicationPrivate {
+public:
+    static QPlatformIntegration* platform_integration;
+};
 
 using varnock::ControlKind;
 using varnock::ControlSpec;
@@ -64,6 +88,94 @@ QStringList staticTexts(QAccessibleInterface* parent) {
     return texts;
 }
 
+// One update that the window sent to assistive tools.
+struct Update {
+    QAccessible::Event type;
+    QPointer<QObject> object;
+    int position = 0;    // where a text change starts
+    QString removed{};   // the text a change took out
+    QString inserted{};  // the text a change put in
+
+    bool isTextChange() const {
+        return type == QAccessible::TextInserted || type == QAccessible::TextRemoved ||
+               type == QAccessible::TextUpdated;
+    }
+    // The text after this change, given the text before it.
+    QString applyTo(QString text) const { return text.replace(position, removed.size(), inserted); }
+};
+
+// Switches Qt's accessibility on, as a screen reader would, and keeps every
+// update the application sends while it lives.
+class UpdateRecorder {
+public:
+    UpdateRecorder() {
+        s_current = this;
+        QAccessible::installUpdateHandler(&UpdateRecorder::record);
+        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
+    }
+    ~UpdateRecorder() {
+        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+        s_current = nullptr;
+    }
+    UpdateRecorder(const UpdateRecorder&) = delete;
+    UpdateRecorder& operator=(const UpdateRecorder&) = delete;
+
+    // The updates since the last call.
+    QList<Update> take() { return std::exchange(m_updates, {}); }
+
+private:
+    static void record(QAccessibleEvent* event) {
+        Update update{event->type(), event->object()};
+        if (event->type() == QAccessible::TextInserted) {
+            const auto* inserted = static_cast<QAccessibleTextInsertEvent*>(event);
+            update.position = inserted->changePosition();
+            update.inserted = inserted->textInserted();
+        } else if (event->type() == QAccessible::TextRemoved) {
+            const auto* removed = static_cast<QAccessibleTextRemoveEvent*>(event);
+            update.position = removed->changePosition();
+            update.removed = removed->textRemoved();
+        } else if (event->type() == QAccessible::TextUpdated) {
+            const auto* updated = static_cast<QAccessibleTextUpdateEvent*>(event);
+            update.position = updated->changePosition();
+            update.removed = updated->textRemoved();
+            update.inserted = updated->textInserted();
+        }
+        s_current->m_updates << update;
+    }
+
+    static inline UpdateRecorder* s_current = nullptr;
+    QList<Update> m_updates;
+};
+
+// Steps of a user, one a word: "12.5" types on the keyboard, "#1000" clicks
+// control 1000, "pad:abc" types into the scratch pad.
+void perform(WindowDriver& driver, const QString& steps) {
+    for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        if (step.startsWith(u'#')) {
+            driver.click(step.mid(1).toInt());
+        } else if (step.startsWith(QStringLiteral("pad:"))) {
+            driver.control(varnock::kScratchPad)->setFocus();
+            QTest::keyClicks(driver.control(varnock::kScratchPad), step.mid(4));
+        } else {
+            driver.type(step);
+        }
+    }
+}
+
+// The text of every box that a user can see, by identifier.
+std::map<int, QString> shownBoxTexts(const WindowDriver& driver) {
+    std::map<int, QString> texts;
+    for (const ControlSpec& row : varnock::controls()) {
+        const bool isBox = row.kind == ControlKind::Edit || row.kind == ControlKind::MultiLineEdit;
+        if (isBox && row.isVisible()) texts[row.id] = driver.text(row.id);
+    }
+    return texts;
+}
+
+// The longest text the display takes from the keypad: a point and zeros.
+const QString kLongestEntry = QStringLiteral("1.") + QString(int(varnock::kMaxBoxText) - 2, u'0');
+
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -75,6 +187,10 @@ private slots:
     void onlyThePadIsWritable();
     void boxNamesFollowTheirLabels();
     void messageBoxesAreAlertsWithTheirText();
+    void newTextsAreReportedWithoutTheFocus_data();
+    void newTextsAreReportedWithoutTheFocus();
+    void refusalsAreReportedAsAlerts_data();
+    void refusalsAreReportedAsAlerts();
     void aWholeSessionFromTheKeyboard();
 };
 
@@ -163,6 +279,124 @@ void AccessibilityTest::messageBoxesAreAlertsWithTheirText() {
         QVERIFY(texts.at(i).contains(watcher.boxes().at(i).text));
     }
     QCOMPARE(watcher.boxes().at(0).text, qs(varnock::kMustBeGreaterThanZero));
+}
+
+void AccessibilityTest::newTextsAreReportedWithoutTheFocus_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QList<int>>("changed");  // the boxes whose text changes
+
+    struct Case {
+        const char* name;
+        QString before;
+        QString steps;
+        QList<int> changed;
+    };
+    const int display = varnock::kDisplayBox;
+    const QString lossWorkedOut = QStringLiteral("100 #1116 10 #1117 #1119");
+    const Case cases[] = {
+        {"a digit", "", "7", {display}},
+        {"the point", "7", ".", {display}},
+        {"a zero after the point", "7.", "0", {display}},
+        {"a conversion key", "100", "#1000", {display}},
+        {"an Enter key", "5", "#1116", {display, 1114}},
+        {"a compute key", "100 #1116 10 #1117", "#1119", {1118}},
+        {"a units option", lossWorkedOut, "#1148", {1118}},
+        {"CLEAR ALL after results", lossWorkedOut, "#1012", {1114, 1115, 1118}},
+        {"CLEAR ALL with nothing to clear", "", "#1012", {}},
+        {"the same result again", lossWorkedOut, "#1119", {}},
+        {"a second point", "7.", ".", {}},
+        {"a digit past the longest entry", kLongestEntry, "1", {}},
+        {"the scratch pad's Clear", "pad:abc", "#1224", {varnock::kScratchPad}},
+    };
+    for (const Case& row : cases) {
+        QTest::newRow(row.name) << row.before << row.steps << row.changed;
+    }
+}
+
+// Each box whose text changes tells of its new text, although the focus is
+// elsewhere; boxes written again with the text they hold say nothing.
+void AccessibilityTest::newTextsAreReportedWithoutTheFocus() {
+    QFETCH(QString, before);
+    QFETCH(QString, steps);
+    QFETCH(QList<int>, changed);
+
+    WindowDriver driver;
+    UpdateRecorder recorder;
+    perform(driver, before);
+    const std::map<int, QString> textsBefore = shownBoxTexts(driver);
+    recorder.take();
+    perform(driver, steps);
+    const QList<Update> updates = recorder.take();
+    const std::map<int, QString> textsAfter = shownBoxTexts(driver);
+
+    QList<int> reported;
+    for (const auto& [id, text] : textsBefore) {
+        QString told = text;
+        bool changes = false;
+        for (const Update& update : updates) {
+            if (!update.isTextChange() || update.object != driver.control(id)) continue;
+            told = update.applyTo(told);
+            changes = true;
+        }
+        if (!changes) continue;
+        reported << id;
+        QCOMPARE(told, textsAfter.at(id));
+        QVERIFY2(driver.focus() != driver.control(id), qPrintable(QString::number(id)));
+    }
+    std::sort(changed.begin(), changed.end());
+    QCOMPARE(reported, changed);
+}
+
+void AccessibilityTest::refusalsAreReportedAsAlerts_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("refusals");
+
+    struct Case {
+        const char* name;
+        QString before;
+        QString steps;
+        int refusals;
+    };
+    const Case cases[] = {
+        {"a second point", "1.", ".", 1},
+        {"a digit past the longest entry", kLongestEntry, "1", 1},
+        {"a zero past the longest entry", kLongestEntry, "0", 1},
+        {"a digit after the exponent", "1111111111111111", "1", 1},
+        {"a click into the display", "", "#1007", 1},
+        {"clicks into two result boxes", "", "#1118 #1189", 2},
+        {"digits and a result", "", "12*3=", 0},
+        {"the longest entry itself", "", kLongestEntry, 0},
+        // A message box tells of itself; the window adds no alert of its own.
+        {"a conversion refused with a message", "", "#1000", 0},
+    };
+    for (const Case& row : cases) {
+        QTest::newRow(row.name) << row.before << row.steps << row.refusals;
+    }
+}
+
+// Every beep is also an alert from the window, so that a screen reader can say
+// what the ear hears; nothing else is.
+void AccessibilityTest::refusalsAreReportedAsAlerts() {
+    QFETCH(QString, before);
+    QFETCH(QString, steps);
+    QFETCH(int, refusals);
+
+    WindowDriver driver;
+    ModalWatcher closesMessages;
+    UpdateRecorder recorder;
+    perform(driver, before);
+    recorder.take();
+    driver.beeps.clear();
+    perform(driver, steps);
+
+    int alerts = 0;
+    for (const Update& update : recorder.take()) {
+        if (update.type == QAccessible::Alert && update.object == &driver.window) ++alerts;
+    }
+    QCOMPARE(alerts, refusals);
+    QCOMPARE(driver.beeps.count(), refusals);
 }
 
 void AccessibilityTest::aWholeSessionFromTheKeyboard() {

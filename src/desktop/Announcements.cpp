@@ -1,0 +1,9 @@
+#include "Announcements.h"
+
+#include <QAccessible>
+#include <QWidget>
+
+void announceRefusal(QWidget& window) {
+    QAccessibleEvent refusal(&window, QAccessible::Alert);
+    QAccessible::updateAccessibility(&refusal);
+}

@@ -58,8 +58,6 @@ private slots:
     void offAtEveryStart();
     void theMenuSwitchesItDuringTheModalRun();
     void theMnemonicChoosesIt();
-    void takesEffectBeforeTheWindowExists_data();
-    void takesEffectBeforeTheWindowExists();
 };
 
 void StayOnTopTest::offAtEveryStart() {
@@ -117,26 +115,6 @@ void StayOnTopTest::theMnemonicChoosesIt() {
     QTest::keyClick(menu, Qt::Key_T);
     QVERIFY(!menu->isVisible());
     QCOMPARE(stateOf(driver.window), QStringLiteral("on asked checked shown"));
-}
-
-void StayOnTopTest::takesEffectBeforeTheWindowExists_data() {
-    QTest::addColumn<bool>("on");
-    QTest::newRow("switched on") << true;
-    QTest::newRow("switched on and off again") << false;
-}
-
-// A window not yet shown has no native window to ask: it takes the option
-// when it is shown.
-void StayOnTopTest::takesEffectBeforeTheWindowExists() {
-    QFETCH(bool, on);
-    CalcWindow window;
-    QCOMPARE(window.windowHandle(), nullptr);
-    setStaysOnTop(window, true);
-    if (!on) setStaysOnTop(window, false);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), on);
-    QCOMPARE(staysOnTop(window), on);
 }
 
 VARNOCK_DESKTOP_TEST_MAIN(StayOnTopTest)

@@ -87,7 +87,6 @@ private slots:
     void everyBoxDrawsEveryTextSoundly();
     void shortenedTextIsDrawnAsTheBoxDrawsText_data();
     void shortenedTextIsDrawnAsTheBoxDrawsText();
-    void numbersThatDifferOnlyOutOfSightLookDifferent();
     void readersTakeTheWholeText();
     void toolTipAddsTheWholeTextWhenDigitsAreLeftOut_data();
     void toolTipAddsTheWholeTextWhenDigitsAreLeftOut();
@@ -157,22 +156,6 @@ void BoxDrawingTest::shortenedTextIsDrawnAsTheBoxDrawsText() {
     window.setBoxText(id, shown.toStdString());
     QCOMPARE(box->shownText(), shown);
     QCOMPARE(box->grab().toImage(), shortened);
-}
-
-void BoxDrawingTest::numbersThatDifferOnlyOutOfSightLookDifferent() {
-    CalcWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    NumberBox* box = boxOf(window, kZmin);
-    const auto drawing = [&](const char* text) {
-        window.setBoxText(kZmin, text);
-        return box->grab().toImage();
-    };
-    // The exponents differ past the box's edge.
-    QVERIFY(drawing("6.66666666666667e+15") != drawing("6.66666666666667e+16"));
-    QVERIFY(drawing("-6.66666666666667e+15") != drawing("-6.66666666666667e-15"));
-    // The last digit rounds away in both.
-    QCOMPARE(drawing("6.66666666666667e+15"), drawing("6.66666666666668e+15"));
 }
 
 void BoxDrawingTest::readersTakeTheWholeText() {

@@ -22,10 +22,9 @@ QString toText(const std::string& text) { return QString::fromStdString(text); }
 
 double valueOf(const QString& text) { return varnock::parseNumber(text.toStdString()); }
 
-// The value of a text that is a number, whole, finite, and in a box that
-// keeps typed digits in view, finished as "%.15g" writes it; nothing for a
-// number still being typed there ("100.", "1.50"), nor for other text ("inf",
-// "0VER HORIZ").
+// The value of a text that reads whole as a finite number; nothing for other
+// text ("inf", "0VER HORIZ"). Where typed digits stay in view, only a number
+// finished as "%.15g" writes it counts: "100." or "1.50" is still being typed.
 std::optional<double> numberOf(const QString& text, KeptEnd keep) {
     const QByteArray bytes = text.toLatin1();
     char* end = nullptr;

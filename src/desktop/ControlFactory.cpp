@@ -8,10 +8,10 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 
 #include "FrameBox.h"
 #include "Glyphs.h"
+#include "NumberBox.h"
 #include "ui/Routing.h"
 
 using varnock::ControlKind;
@@ -76,14 +76,18 @@ QWidget* createRadioButton(const ControlSpec& row, QWidget* parent) {
 }
 
 QWidget* createEdit(const ControlSpec& row, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
+    auto* edit = new NumberBox(parent);
     if (varnock::findFocusHandler(row.id) != nullptr) {
         // Only the calculator writes these boxes.
         edit->setReadOnly(true);
         edit->setContextMenuPolicy(Qt::NoContextMenu);
     }
-    // Numbers grow from the right, as on a calculator.
-    if (row.id == varnock::kDisplayBox) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Numbers grow from the right, as on a calculator, and the digits being
+    // typed stay in view.
+    if (row.id == varnock::kDisplayBox) {
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        edit->setKeptEnd(KeptEnd::Trailing);
+    }
     return edit;
 }
 
@@ -144,18 +148,6 @@ int requiredWidth(const QAbstractButton& button, QStyle::SubElement contents) {
     return captionInsets(button, contents, option) + mnemonicTextWidth(button, button.text()) + 2;
 }
 
-// Pixels of a box's text area, inside its frame and margins.
-int textRoom(const QLineEdit& box) {
-    QStyleOptionFrame option;
-    option.initFrom(&box);
-    option.rect = box.rect();
-    option.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
-    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
-    const QMargins margins = box.textMargins();
-    // QLineEdit keeps two pixels clear on either side of the text.
-    return contents.width() - margins.left() - margins.right() - 4;
-}
-
 }  // namespace
 
 QString toQString(std::string_view text) {
@@ -182,11 +174,11 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent) {
 CaptionRoom::CaptionRoom(const QWidget& widget) {
     if (auto* label = qobject_cast<const QLabel*>(&widget)) {
         m_label = label;
-    } else if (auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
+    } else if (auto* edit = qobject_cast<const NumberBox*>(&widget)) {
         // Only the display must show every number whole; the other boxes
-        // show the leading digits and the whole number as a tooltip.
+        // draw a long number shortened, with a mark.
         if (edit->objectName() == controlName(varnock::kDisplayBox)) {
-            const int overhang = edit->width() - textRoom(*edit);
+            const int overhang = edit->width() - edit->textRoom();
             m_width = overhang + edit->fontMetrics().horizontalAdvance(toQString(kWidestNumber));
         }
     } else if (auto* frame = qobject_cast<const FrameBox*>(&widget)) {
@@ -213,6 +205,4 @@ bool captionFits(const QWidget& widget, const QSize& size) {
 void showBoxText(QLineEdit& box, const QString& text) {
     box.setText(text);
     box.setCursorPosition(0);
-    const bool cut = box.fontMetrics().horizontalAdvance(text) > textRoom(box);
-    box.setToolTip(cut ? text : QString());
 }

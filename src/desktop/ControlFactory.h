@@ -32,8 +32,8 @@ bool captionFits(const QWidget& widget, const QSize& size);
 // The widest text that "%.15g" writes: the display must show it whole.
 inline constexpr std::string_view kWidestNumber = "-1.23456789012346e-308";
 
-// Shows a number in a box that only the calculator writes. A number wider
-// than the box shows its leading digits, and its whole text as a tooltip.
+// Shows a number in a box that only the calculator writes, from its first
+// character; a number wider than the box is drawn shortened, with a mark.
 void showBoxText(QLineEdit& box, const QString& text);
 
 // The room a widget's caption needs, for asking captionFits at many sizes:

@@ -17,6 +17,7 @@
 #include "FrameBox.h"
 #include "Glyphs.h"
 #include "KeyboardTwins.h"
+#include "RefusalFlash.h"
 #include "ui/Routing.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
@@ -228,6 +229,7 @@ void CalcWindow::messageBox(std::string_view text, varnock::MessageIcon icon) {
 
 void CalcWindow::beep() {
     QApplication::beep();
+    RefusalFlash::flash(*this);
     emit beeped();
 }
 

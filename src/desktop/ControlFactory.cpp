@@ -122,8 +122,9 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
 void describe(const ControlSpec& row, QWidget& widget) {
     const std::string_view description = varnock::describeControl(row.id);
     if (description.empty()) return;
-    widget.setAccessibleDescription(toQString(description));
-    if (row.kind != ControlKind::Edit) widget.setToolTip(toQString(description));
+    const QString text = toQString(description);
+    widget.setAccessibleDescription(text);
+    if (row.kind != ControlKind::Edit) widget.setToolTip(text);
 }
 
 QString accessibleNameOf(const ControlSpec& row) {

@@ -2,6 +2,7 @@
 // right keyboard keys, and explain the captions that would mislead.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -82,6 +83,10 @@ struct Explanation {
     int id;
     std::string_view must;
 };
+
+void PrintTo(const Explanation& explanation, std::ostream* out) {
+    *out << explanation.id << " \"" << explanation.must << '"';
+}
 
 class DescriptionExplains : public testing::TestWithParam<Explanation> {};
 

@@ -18,6 +18,7 @@
 #include "FrameBox.h"
 #include "Glyphs.h"
 #include "KeyboardTwins.h"
+#include "RefusalFlash.h"
 #include "StayOnTop.h"
 #include "ui/Routing.h"
 #include "ui/Strings.h"
@@ -236,6 +237,7 @@ void CalcWindow::messageBox(std::string_view text, varnock::MessageIcon icon) {
 void CalcWindow::beep() {
     QApplication::beep();
     announceRefusal(*this);
+    RefusalFlash::flash(*this);
     emit beeped();
 }
 

@@ -12,6 +12,7 @@
 #include "FrameBox.h"
 #include "Glyphs.h"
 #include "NumberBox.h"
+#include "ui/Descriptions.h"
 #include "ui/Routing.h"
 
 using varnock::ControlKind;
@@ -120,6 +121,16 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
     return nullptr;
 }
 
+// What the control does, for the tooltip and for assistive tools. A box that
+// only the calculator writes keeps its tooltip for the number it shows.
+void describe(const ControlSpec& row, QWidget& widget) {
+    const std::string_view description = varnock::describeControl(row.id);
+    if (description.empty()) return;
+    const QString text = toQString(description);
+    widget.setAccessibleDescription(text);
+    if (row.kind != ControlKind::Edit) widget.setToolTip(text);
+}
+
 QString accessibleNameOf(const ControlSpec& row) {
     const bool isBox = row.kind == ControlKind::Edit || row.kind == ControlKind::MultiLineEdit;
     if (isBox) return toQString(row.frame);
@@ -164,6 +175,7 @@ QString labelText(std::string_view caption, bool literal) {
 QWidget* createControl(const ControlSpec& row, QWidget* parent) {
     QWidget* widget = createWidget(row, parent);
     widget->setObjectName(controlName(row.id));
+    describe(row, *widget);
     // A frame's accessible name is its title, whatever the title becomes.
     if (row.kind != ControlKind::GroupBox) widget->setAccessibleName(accessibleNameOf(row));
     if (widget->focusPolicy() != Qt::NoFocus) widget->setFocusPolicy(focusPolicyOf(row));

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
+#include <QToolTip>
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -17,6 +18,7 @@
 #include "TestMain.h"
 #include "WindowDriver.h"
 #include "form/NumberText.h"
+#include "ui/Descriptions.h"
 #include "ui/Layout.h"
 #include "ui/Strings.h"
 
@@ -184,6 +186,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void everyControlHasANameAndARole();
     void namesOfTheExamples();
+    void everyControlExplainsItself();
     void onlyThePadIsWritable();
     void boxNamesFollowTheirLabels();
     void messageBoxesAreAlertsWithTheirText();
@@ -231,6 +234,31 @@ void AccessibilityTest::namesOfTheExamples() {
     driver.type("42");
     QCOMPARE(accessibleOf(driver.control(varnock::kDisplayBox))->text(QAccessible::Value),
              QStringLiteral("42"));
+}
+
+void AccessibilityTest::everyControlExplainsItself() {
+    WindowDriver driver;
+    int described = 0;
+    for (const ControlSpec& row : varnock::controls()) {
+        const QString description = qs(varnock::describeControl(row.id));
+        if (description.isEmpty()) continue;
+        ++described;
+        QWidget* widget = driver.control(row.id);
+        const QString id = QString::number(row.id);
+        QVERIFY2(accessibleOf(widget)->text(QAccessible::Description) == description,
+                 qPrintable(id));
+        // A read-only box's tooltip is for the number it shows.
+        if (row.kind == ControlKind::Edit) continue;
+        QHelpEvent hover(QEvent::ToolTip, widget->rect().center(),
+                         widget->mapToGlobal(widget->rect().center()));
+        QApplication::sendEvent(widget, &hover);
+        QVERIFY2(QToolTip::isVisible() && QToolTip::text() == description, qPrintable(id));
+        QToolTip::hideText();
+    }
+    QCOMPARE(described, static_cast<int>(varnock::controlDescriptions().size()));
+    // The captions stay as they were.
+    QCOMPARE(driver.text(1039), QStringLiteral("SQR"));
+    QCOMPARE(driver.text(1071), QStringLiteral("Hertz > mHz"));
 }
 
 void AccessibilityTest::onlyThePadIsWritable() {

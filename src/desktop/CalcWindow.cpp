@@ -127,6 +127,7 @@ void CalcWindow::wireControl(const ControlSpec& row, QWidget* widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         const int id = row.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] { m_calc.OnClicked(id); });
+        if (row.isVisible()) m_keyboardClicks.watch(*button);
     }
     if (varnock::findFocusHandler(row.id) != nullptr) {
         m_focusRoutedBoxes[widget] = row.id;
@@ -223,6 +224,7 @@ void CalcWindow::messageBox(std::string_view text, varnock::MessageIcon icon) {
         icon == varnock::MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning;
     QMessageBox box(shown, toQString(varnock::kAppName), toQString(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    m_keyboardClicks.watchDialog(box);
     box.exec();
 }
 
@@ -237,6 +239,7 @@ void CalcWindow::endDialog() { QDialog::done(QDialog::Rejected); }
 
 void CalcWindow::runAboutBox() {
     CAboutDlg about(this);
+    m_keyboardClicks.watchDialog(about);
     about.exec();
 }
 
@@ -244,7 +247,13 @@ void CalcWindow::runAboutBox() {
 
 void CalcWindow::reject() { m_calc.OnCancel(); }
 
-void CalcWindow::runTwin(char key) { m_calc.OnClicked(varnock::twinForKey(key)); }
+void CalcWindow::runControlNow(int id) {
+    if (auto* button = qobject_cast<QAbstractButton*>(controlWidget(id))) {
+        m_keyboardClicks.clickNow(*button);
+    }
+}
+
+void CalcWindow::runTwin(char key) { runControlNow(varnock::twinForKey(key)); }
 
 void CalcWindow::keyPressEvent(QKeyEvent* event) {
     if (const char key = twinKeyOf(*event)) {

@@ -1,0 +1,332 @@
+// The keyboard on the real window: every key acts at once and in the order
+// typed, however fast the keys come.
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <variant>
+
+#include "TestMain.h"
+#include "WindowDriver.h"
+#include "console/Command.h"
+#include "console/Session.h"
+#include "form/FormRecord.h"
+#include "ui/Layout.h"
+#include "ui/Platform.h"
+#include "ui/Strings.h"
+
+namespace {
+
+constexpr int kPad = 1221;
+constexpr int kClearEntry = 1122;  // "CL&R"
+constexpr int kHelpKey = 1120;     // a "?" of the path-loss panel
+constexpr int kRadians = 1025;
+
+// Qt shows an animated click for 100 ms; anything deferred behind it, or
+// behind a menu's flash, has run by then.
+constexpr int kLongerThanAnyAnimation = 400;
+
+// One key as the desktop receives it, and the console command that does the
+// same for the calculator.
+struct KeyAct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::string console;
+};
+
+const std::map<QString, KeyAct> kActs = {
+    {"Alt+R", {Qt::Key_R, Qt::AltModifier, "click 1122"}},
+    {"Alt+C", {Qt::Key_C, Qt::AltModifier, "click 1012"}},
+    {"Return", {Qt::Key_Return, Qt::NoModifier, "key Return"}},
+    {"Enter", {Qt::Key_Enter, Qt::KeypadModifier, "key Return"}},
+};
+
+// A name from the table, a keypad character ("7") or one with Alt ("Alt+7").
+KeyAct actNamed(const QString& name) {
+    if (auto found = kActs.find(name); found != kActs.end()) return found->second;
+    const char character = name.back().toLatin1();
+    // With Alt the key is the hidden twin's mnemonic, which works in the pad
+    // too; the console's click on a twin does the same.
+    if (name.startsWith(QLatin1String("Alt+"))) {
+        return {QTest::asciiToKey(character), Qt::AltModifier,
+                "click " + std::to_string(varnock::twinForKey(character))};
+    }
+    return {QTest::asciiToKey(character), Qt::NoModifier, std::string("key ") + character};
+}
+
+// A key press and release sent to whatever holds the focus, without running
+// the event loop, as when keys arrive faster than the window answers them.
+void sendAtOnce(WindowDriver& driver, const KeyAct& act) {
+    QWidget* target = driver.focus() != nullptr ? driver.focus() : &driver.window;
+    QTest::keyClick(target, act.key, act.modifiers);
+}
+
+// The radio buttons and the check box.
+QList<int> markControls() {
+    QList<int> ids;
+    for (const varnock::RadioGroup& group : varnock::radioGroups()) {
+        for (int id : group.members) ids << id;
+    }
+    ids << varnock::kFringingCheckBox;
+    return ids;
+}
+
+// What a user sees, one "ID=TEXT" or "ID:MARK" a line: every box of the form
+// record, the pad, every mark, and the control that holds the focus (unless
+// left out: a mnemonic leaves the focus alone, the console's click moves it).
+struct Seen {
+    std::function<QString(int)> text;
+    std::function<bool(int)> mark;
+    std::optional<int> focus;
+};
+
+QStringList linesOf(const Seen& seen) {
+    QStringList lines;
+    for (const varnock::FieldBinding& field : varnock::formFields()) {
+        lines << QStringLiteral("%1=%2").arg(field.box).arg(seen.text(field.box));
+    }
+    lines << QStringLiteral("pad=%1").arg(seen.text(kPad));
+    for (int id : markControls()) lines << QStringLiteral("%1:%2").arg(id).arg(seen.mark(id));
+    if (seen.focus) lines << QStringLiteral("focus %1").arg(*seen.focus);
+    return lines;
+}
+
+QStringList linesOf(const WindowDriver& driver, bool withFocus = true) {
+    int focus = varnock::kMainWindowFocus;
+    for (const varnock::ControlSpec& row : varnock::controls()) {
+        if (row.id != varnock::kUnaddressed && driver.focus() == driver.control(row.id)) {
+            focus = row.id;
+        }
+    }
+    return linesOf(Seen{[&](int id) { return driver.text(id); },
+                        [&](int id) { return driver.isChecked(id); },
+                        withFocus ? std::optional<int>(focus) : std::nullopt});
+}
+
+// The console's session, fed commands one line at a time.
+class ConsoleRun {
+public:
+    void run(const std::string& line) {
+        const auto parsed = varnock::console::parseLine(line);
+        const auto* command = std::get_if<varnock::console::Command>(&parsed);
+        if (command == nullptr) qFatal("not a console command: %s", line.c_str());
+        (void)m_session.perform(*command);
+    }
+    QStringList lines(bool withFocus = true) const {
+        const varnock::console::ConsoleWindow& window = m_session.window();
+        return linesOf(Seen{[&](int id) { return QString::fromStdString(window.text(id)); },
+                            [&](int id) { return window.checkState(id) == 1; },
+                            withFocus ? std::optional<int>(window.focus()) : std::nullopt});
+    }
+
+private:
+    std::ostringstream m_events;
+    varnock::console::Session m_session{m_events};
+};
+
+// The modal box the window opens: a help text or the About box.
+enum class Opener { HelpKey, AboutEntry };
+
+void open(WindowDriver& driver, Opener opener) {
+    if (opener == Opener::HelpKey) {
+        driver.click(kHelpKey);
+        return;
+    }
+    for (QAction* action : driver.window.systemMenu()->actions()) {
+        const std::string_view about = varnock::kAboutMenuEntry;
+        if (action->text() == QString::fromUtf8(about.data(), qsizetype(about.size()))) {
+            action->trigger();
+        }
+    }
+}
+
+// Most desktop themes caption a message box's button "&OK"; Qt's own
+// fallback, which the offscreen platform uses, has no mnemonic.
+void captionAsMostThemes(QWidget& box) {
+    auto* message = qobject_cast<QMessageBox*>(&box);
+    if (message == nullptr) return;
+    for (QAbstractButton* button : message->buttons()) {
+        if (button->shortcut().isEmpty()) button->setText(QStringLiteral("&") + button->text());
+    }
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Opener)
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void burstOfKeysEndsAsInTheConsole_data();
+    void burstOfKeysEndsAsInTheConsole();
+    void spaceActsWhenPressed_data();
+    void spaceActsWhenPressed();
+    void boxKeysCloseAtOnce_data();
+    void boxKeysCloseAtOnce();
+    void menuEntryKeysActAtOnce();
+};
+
+void KeyboardTest::burstOfKeysEndsAsInTheConsole_data() {
+    QTest::addColumn<bool>("startInPad");
+    QTest::addColumn<QStringList>("keys");
+
+    QTest::newRow("CL&R mnemonic") << false << QStringList{"7", "Alt+R", "5"};
+    QTest::newRow("CLEAR ALL mnemonic") << false << QStringList{"8", "+", "Alt+C", "3"};
+    QTest::newRow("Return on =") << false << QStringList{"9", "Return", "4"};
+    QTest::newRow("chain with Return and Enter")
+        << false << QStringList{"1", "+", "2", "Return", "*", "3", "Enter", "1"};
+    QTest::newRow("mnemonics back to back")
+        << false << QStringList{"6", "Alt+R", "Alt+R", "2", "Alt+C", "4", "-", "1", "="};
+    QTest::newRow("twins and a mnemonic, all with Alt")
+        << false << QStringList{"Alt+7", "Alt+R", "Alt+5", "Alt+.", "Alt+2"};
+    QTest::newRow("in the pad") << true
+                                << QStringList{"1", "2", "Return", "Alt+4", "5", "Alt+R", "6"};
+}
+
+void KeyboardTest::burstOfKeysEndsAsInTheConsole() {
+    QFETCH(bool, startInPad);
+    QFETCH(QStringList, keys);
+
+    WindowDriver driver;
+    ConsoleRun console;
+    if (startInPad) {
+        driver.click(kPad);
+        console.run("focus 1221");
+    }
+    for (const QString& name : keys) {
+        const KeyAct act = actNamed(name);
+        sendAtOnce(driver, act);
+        console.run(act.console);
+    }
+    const QStringList expected = console.lines(false);
+    QCOMPARE(linesOf(driver, false), expected);
+
+    // Nothing is left to happen later.
+    QTest::qWait(kLongerThanAnyAnimation);
+    QCOMPARE(linesOf(driver, false), expected);
+}
+
+void KeyboardTest::spaceActsWhenPressed_data() {
+    QTest::addColumn<int>("focused");
+    QTest::newRow("CL&R") << kClearEntry;
+    QTest::newRow("=") << varnock::defaultButtonId();
+    QTest::newRow("radio button") << kRadians;
+    QTest::newRow("flat toggle") << 1148;
+    QTest::newRow("check box") << int(varnock::kFringingCheckBox);
+}
+
+// Space presses the focused control when the key goes down, so that a key
+// typed before Space comes up acts after it. The press does what a click
+// does in the console.
+void KeyboardTest::spaceActsWhenPressed() {
+    QFETCH(int, focused);
+
+    WindowDriver driver;
+    ConsoleRun console;
+    // The focus comes to the control without pressing it, as in the console.
+    driver.type("7+5");
+    driver.control(focused)->setFocus(Qt::MouseFocusReason);
+    for (const char* line : {"key 7", "key +", "key 5"}) console.run(line);
+    console.run("focus " + std::to_string(focused));
+    const QStringList before = console.lines();
+    QCOMPARE(linesOf(driver), before);
+
+    QTest::keyPress(driver.control(focused), Qt::Key_Space);
+    console.run("click " + std::to_string(focused));
+    const QStringList expected = console.lines();
+    QVERIFY(expected != before);
+    QCOMPARE(linesOf(driver), expected);
+
+    // The release presses nothing more.
+    QTest::keyRelease(driver.control(focused), Qt::Key_Space);
+    QTest::qWait(kLongerThanAnyAnimation);
+    QCOMPARE(linesOf(driver), expected);
+}
+
+void KeyboardTest::boxKeysCloseAtOnce_data() {
+    QTest::addColumn<Opener>("opener");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier},
+        {"Escape", Qt::Key_Escape, Qt::NoModifier},
+        {"Space", Qt::Key_Space, Qt::NoModifier},
+    };
+    for (const auto& key : keys) {
+        QTest::addRow("help, %s", key.name)
+            << Opener::HelpKey << int(key.key) << int(key.modifiers);
+        QTest::addRow("About, %s", key.name)
+            << Opener::AboutEntry << int(key.key) << int(key.modifiers);
+    }
+    // A message box's OK answers its letter, with Alt or without.
+    QTest::newRow("help, O") << Opener::HelpKey << int(Qt::Key_O) << int(Qt::NoModifier);
+    QTest::newRow("help, Alt+O") << Opener::HelpKey << int(Qt::Key_O) << int(Qt::AltModifier);
+}
+
+// A key that closes a box closes it before the next key arrives, so that the
+// next key reaches the window instead of a box on its way out.
+void KeyboardTest::boxKeysCloseAtOnce() {
+    QFETCH(Opener, opener);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+
+    WindowDriver driver;
+    bool active = false;
+    bool closedAtOnce = false;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> box = QApplication::activeModalWidget();
+        if (box == nullptr) return;
+        active = QTest::qWaitFor([&] { return QApplication::activeWindow() == box; });
+        if (active) {
+            captionAsMostThemes(*box);
+            QWidget* focused = box->focusWidget() != nullptr ? box->focusWidget() : box.data();
+            QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            closedAtOnce = box == nullptr || !box->isVisible();
+        }
+        if (box != nullptr && box->isVisible()) {
+            QTimer::singleShot(kLongerThanAnyAnimation, box, &QWidget::close);
+        }
+    });
+    open(driver, opener);
+    QVERIFY(active);
+    QVERIFY(closedAtOnce);
+    QVERIFY(driver.window.isVisible());
+}
+
+// The window menu's entries act when their key is pressed, not after a
+// flash: Close closes before the next key, Minimize minimises.
+void KeyboardTest::menuEntryKeysActAtOnce() {
+    {
+        WindowDriver driver;
+        driver.press(Qt::Key_Menu);
+        QMenu* menu = driver.window.systemMenu();
+        QVERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_N);
+        QVERIFY(driver.window.isMinimized());
+        QVERIFY(!menu->isVisible());
+    }
+    WindowDriver driver;
+    QSignalSpy finished(&driver.window, &QDialog::finished);
+    driver.press(Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(driver.window.systemMenu(), Qt::Key_C);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!driver.window.isVisible());
+}
+
+VARNOCK_DESKTOP_TEST_MAIN(KeyboardTest)
+#include "KeyboardTest.moc"

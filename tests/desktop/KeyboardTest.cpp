@@ -1,5 +1,6 @@
 // The keyboard on the real window: every key acts at once and in the order
-// typed, however fast the keys come.
+// typed, however fast the keys come; Tab only ever stops where the layout
+// puts tab stops.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <variant>
 
@@ -25,10 +27,13 @@
 
 namespace {
 
+constexpr int kDisplay = 1007;
 constexpr int kPad = 1221;
 constexpr int kClearEntry = 1122;  // "CL&R"
+constexpr int kClearAll = 1012;    // "&CLEAR ALL"
 constexpr int kHelpKey = 1120;     // a "?" of the path-loss panel
 constexpr int kRadians = 1025;
+constexpr int kDegrees = 1024;
 
 // Qt shows an animated click for 100 ms; anything deferred behind it, or
 // behind a menu's flash, has run by then.
@@ -69,7 +74,8 @@ void sendAtOnce(WindowDriver& driver, const KeyAct& act) {
     QTest::keyClick(target, act.key, act.modifiers);
 }
 
-// The radio buttons and the check box.
+// The radio buttons and the check box: the controls that must never be tab
+// stops whatever the user did to them.
 QList<int> markControls() {
     QList<int> ids;
     for (const varnock::RadioGroup& group : varnock::radioGroups()) {
@@ -132,6 +138,21 @@ private:
     varnock::console::Session m_session{m_events};
 };
 
+// Where Tab may put the focus: a tab stop, or the window when a box bounced it.
+std::set<QWidget*> tabStopsOf(WindowDriver& driver) {
+    std::set<QWidget*> stops{&driver.window};
+    for (const varnock::ControlSpec& row : varnock::controls()) {
+        if (row.is(varnock::kTabStop)) stops.insert(driver.control(row.id));
+    }
+    return stops;
+}
+
+QMap<int, bool> marksOf(const WindowDriver& driver) {
+    QMap<int, bool> marks;
+    for (int id : markControls()) marks[id] = driver.isChecked(id);
+    return marks;
+}
+
 // The modal box the window opens: a help text or the About box.
 enum class Opener { HelpKey, AboutEntry };
 
@@ -173,6 +194,10 @@ private slots:
     void boxKeysCloseAtOnce_data();
     void boxKeysCloseAtOnce();
     void menuEntryKeysActAtOnce();
+    void tabNeverStopsOnAMark_data();
+    void tabNeverStopsOnAMark();
+    void spaceAfterTabNeverSwitchesAMode();
+    void arrowsStillMoveWithinAGroup();
 };
 
 void KeyboardTest::burstOfKeysEndsAsInTheConsole_data() {
@@ -326,6 +351,67 @@ void KeyboardTest::menuEntryKeysActAtOnce() {
     QTest::keyClick(driver.window.systemMenu(), Qt::Key_C);
     QCOMPARE(finished.count(), 1);
     QVERIFY(!driver.window.isVisible());
+}
+
+void KeyboardTest::tabNeverStopsOnAMark_data() {
+    QTest::addColumn<int>("clicked");
+    for (int id : markControls()) QTest::addRow("%d", id) << id;
+}
+
+// Whatever mark was clicked before, Tab and Shift+Tab round the whole window
+// only ever give the focus to a tab stop (or the window, after a box bounced
+// it), and no mark moves.
+void KeyboardTest::tabNeverStopsOnAMark() {
+    QFETCH(int, clicked);
+    WindowDriver driver;
+    const std::set<QWidget*> stops = tabStopsOf(driver);
+    // Enough presses to pass every stop twice, each way, from anywhere.
+    const int rounds = 2 * int(stops.size());
+
+    const Qt::FocusPolicy policy = driver.control(clicked)->focusPolicy();
+    driver.click(clicked);
+    QCOMPARE(driver.focus(), driver.control(clicked));
+    QCOMPARE(driver.control(clicked)->focusPolicy(), policy);
+    const QMap<int, bool> marks = marksOf(driver);
+
+    QStringList strays;
+    QObject::connect(qApp, &QApplication::focusChanged, &driver.window,
+                     [&](QWidget*, QWidget* now) {
+                         if (now != nullptr && stops.count(now) == 0) strays << now->objectName();
+                     });
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        const auto modifiers = key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+        for (int round = 0; round < rounds; ++round) driver.press(key, modifiers);
+    }
+    QCOMPARE(strays, QStringList());
+    QCOMPARE(marksOf(driver), marks);
+}
+
+// Radians clicked, then CLEAR ALL, 5, Tab and Space: the angle mode stays
+// on degrees, where CLEAR ALL put it.
+void KeyboardTest::spaceAfterTabNeverSwitchesAMode() {
+    WindowDriver driver;
+    driver.click(kRadians);
+    driver.click(kClearAll);
+    driver.type("5");
+    driver.press(Qt::Key_Tab);
+    driver.press(Qt::Key_Space);
+    QVERIFY(driver.isChecked(kDegrees));
+    QVERIFY(!driver.isChecked(kRadians));
+    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
+}
+
+// A mark that holds the focus still moves it, and its check, within its group
+// with the arrow keys.
+void KeyboardTest::arrowsStillMoveWithinAGroup() {
+    WindowDriver driver;
+    driver.click(kDegrees);
+    driver.press(Qt::Key_Right);
+    QCOMPARE(driver.focus(), driver.control(kRadians));
+    QVERIFY(driver.isChecked(kRadians));
+    driver.press(Qt::Key_Left);
+    QCOMPARE(driver.focus(), driver.control(kDegrees));
+    QVERIFY(driver.isChecked(kDegrees));
 }
 
 VARNOCK_DESKTOP_TEST_MAIN(KeyboardTest)

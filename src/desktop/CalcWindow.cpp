@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "AboutDlg.h"
 #include "ControlFactory.h"
@@ -263,7 +264,7 @@ void CalcWindow::keyPressEvent(QKeyEvent* event) {
     const bool menuKey = event->key() == Qt::Key_Menu ||
                          (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
     if (menuKey) {
-        popUpSystemMenu(mapToGlobal(QPoint(0, 0)));
+        popUpSystemMenu(keyboardMenuPosition());
         return;
     }
     QDialog::keyPressEvent(event);
@@ -302,7 +303,20 @@ void CalcWindow::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     popUpSystemMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
-                                                                : mapToGlobal(QPoint(0, 0)));
+                                                                : keyboardMenuPosition());
+}
+
+// From the keyboard the menu opens where the user is looking: at the control
+// that holds the focus (at the caret in the pad), or at the window's corner
+// when the window itself holds it.
+QPoint CalcWindow::keyboardMenuPosition() const {
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || !isAncestorOf(focused)) return mapToGlobal(QPoint(0, 0));
+    const QRect inside = focused->rect();
+    const QPoint caret = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    const QPoint at(std::clamp(caret.x(), inside.left(), inside.right()),
+                    std::clamp(caret.y(), inside.top(), inside.bottom()));
+    return focused->mapToGlobal(at);
 }
 
 void CalcWindow::popUpSystemMenu(const QPoint& globalPos) {

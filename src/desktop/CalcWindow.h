@@ -70,6 +70,7 @@ private:
     void createSystemMenu();
     void runSystemCommand(unsigned command);
     void popUpSystemMenu(const QPoint& globalPos);
+    QPoint keyboardMenuPosition() const;
     void runTwin(char key);
     QAbstractButton* checkable(int id) const;
 

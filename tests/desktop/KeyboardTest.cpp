@@ -1,9 +1,11 @@
 // The keyboard on the real window: every key acts at once and in the order
 // typed, however fast the keys come; Tab only ever stops where the layout
-// puts tab stops.
+// puts tab stops; the window's menu opens from the keyboard at the control
+// that holds the focus.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
@@ -198,6 +200,8 @@ private slots:
     void tabNeverStopsOnAMark();
     void spaceAfterTabNeverSwitchesAMode();
     void arrowsStillMoveWithinAGroup();
+    void keyboardMenuOpensAtTheFocus_data();
+    void keyboardMenuOpensAtTheFocus();
 };
 
 void KeyboardTest::burstOfKeysEndsAsInTheConsole_data() {
@@ -412,6 +416,48 @@ void KeyboardTest::arrowsStillMoveWithinAGroup() {
     driver.press(Qt::Key_Left);
     QCOMPARE(driver.focus(), driver.control(kDegrees));
     QVERIFY(driver.isChecked(kDegrees));
+}
+
+void KeyboardTest::keyboardMenuOpensAtTheFocus_data() {
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<QString>("how");
+
+    const int focusable[] = {varnock::defaultButtonId(), kClearAll, 1180, kPad};
+    for (int id : focusable) {
+        for (const char* how : {"Menu", "Shift+F10", "context menu event"}) {
+            QTest::addRow("%d, %s", id, how) << id << how;
+        }
+    }
+}
+
+void KeyboardTest::keyboardMenuOpensAtTheFocus() {
+    QFETCH(int, focused);
+    QFETCH(QString, how);
+
+    WindowDriver driver;
+    QWidget* control = driver.control(focused);
+    control->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(driver.focus(), control);
+    if (how == "Menu") {
+        driver.press(Qt::Key_Menu);
+    } else if (how == "Shift+F10") {
+        driver.press(Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        // What Qt sends the window when a control leaves the keyboard's
+        // context menu to it.
+        const QPoint centre = control->geometry().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre,
+                                driver.window.mapToGlobal(centre));
+        QApplication::sendEvent(&driver.window, &event);
+    }
+    QMenu* menu = driver.window.systemMenu();
+    QVERIFY(menu->isVisible());
+    const QRect controlOnScreen(control->mapToGlobal(QPoint(0, 0)), control->size());
+    QVERIFY2(
+        menu->geometry().intersects(controlOnScreen),
+        qPrintable(
+            QStringLiteral("menu at %1,%2").arg(menu->geometry().x()).arg(menu->geometry().y())));
+    menu->hide();
 }
 
 VARNOCK_DESKTOP_TEST_MAIN(KeyboardTest)

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "AboutDlg.h"
 #include "Announcements.h"
@@ -130,6 +131,7 @@ void CalcWindow::wireControl(const ControlSpec& row, QWidget* widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         const int id = row.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] { m_calc.OnClicked(id); });
+        if (row.isVisible()) m_keyboardClicks.watch(*button);
     }
     if (varnock::findFocusHandler(row.id) != nullptr) {
         m_focusRoutedBoxes[widget] = row.id;
@@ -231,6 +233,7 @@ void CalcWindow::messageBox(std::string_view text, varnock::MessageIcon icon) {
         icon == varnock::MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning;
     QMessageBox box(shown, toQString(varnock::kAppName), toQString(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    m_keyboardClicks.watchDialog(box);
     box.exec();
 }
 
@@ -247,6 +250,7 @@ void CalcWindow::endDialog() { QDialog::done(QDialog::Rejected); }
 
 void CalcWindow::runAboutBox() {
     CAboutDlg about(this);
+    m_keyboardClicks.watchDialog(about);
     about.exec();
 }
 
@@ -254,7 +258,13 @@ void CalcWindow::runAboutBox() {
 
 void CalcWindow::reject() { m_calc.OnCancel(); }
 
-void CalcWindow::runTwin(char key) { m_calc.OnClicked(varnock::twinForKey(key)); }
+void CalcWindow::runControlNow(int id) {
+    if (auto* button = qobject_cast<QAbstractButton*>(controlWidget(id))) {
+        m_keyboardClicks.clickNow(*button);
+    }
+}
+
+void CalcWindow::runTwin(char key) { runControlNow(varnock::twinForKey(key)); }
 
 void CalcWindow::keyPressEvent(QKeyEvent* event) {
     if (const char key = twinKeyOf(*event)) {
@@ -264,7 +274,7 @@ void CalcWindow::keyPressEvent(QKeyEvent* event) {
     const bool menuKey = event->key() == Qt::Key_Menu ||
                          (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
     if (menuKey) {
-        popUpSystemMenu(mapToGlobal(QPoint(0, 0)));
+        popUpSystemMenu(keyboardMenuPosition());
         return;
     }
     QDialog::keyPressEvent(event);
@@ -303,7 +313,20 @@ void CalcWindow::contextMenuEvent(QContextMenuEvent* event) {
         return;
     }
     popUpSystemMenu(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
-                                                                : mapToGlobal(QPoint(0, 0)));
+                                                                : keyboardMenuPosition());
+}
+
+// From the keyboard the menu opens where the user is looking: at the control
+// that holds the focus (at the caret in the pad), or at the window's corner
+// when the window itself holds it.
+QPoint CalcWindow::keyboardMenuPosition() const {
+    QWidget* focused = focusWidget();
+    if (focused == nullptr || !isAncestorOf(focused)) return mapToGlobal(QPoint(0, 0));
+    const QRect inside = focused->rect();
+    const QPoint caret = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    const QPoint at(std::clamp(caret.x(), inside.left(), inside.right()),
+                    std::clamp(caret.y(), inside.top(), inside.bottom()));
+    return focused->mapToGlobal(at);
 }
 
 void CalcWindow::popUpSystemMenu(const QPoint& globalPos) {

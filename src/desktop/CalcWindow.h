@@ -7,6 +7,7 @@
 #include <map>
 #include <string_view>
 
+#include "KeyboardClicks.h"
 #include "app/CalcDlg.h"
 #include "form/WindowOps.h"
 #include "ui/Layout.h"
@@ -27,6 +28,12 @@ public:
 
     // The context menu that stands in for the system menu.
     QMenu* systemMenu() const { return m_systemMenu; }
+
+    // Runs a button's operation at once, as its keyboard shortcut: the mark
+    // of a radio button or the check box moves first, the focus stays where
+    // it is, and a shown button looks pressed for a moment. Keys run their
+    // controls through here so that they act in the order they were typed.
+    void runControlNow(int id);
 
     // WindowOps
     std::string boxText(int id) const override;
@@ -64,11 +71,13 @@ private:
     // "checked" is the check mark of an entry that is an option.
     void runSystemCommand(unsigned command, bool checked);
     void popUpSystemMenu(const QPoint& globalPos);
+    QPoint keyboardMenuPosition() const;
     void runTwin(char key);
     QAbstractButton* checkable(int id) const;
 
     varnock::CCalcDlg m_calc{*this};
     std::map<int, QWidget*> m_controls;
     std::map<QObject*, int> m_focusRoutedBoxes;
+    KeyboardClicks m_keyboardClicks;
     QMenu* m_systemMenu = nullptr;
 };

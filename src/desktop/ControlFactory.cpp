@@ -12,6 +12,7 @@
 #include "FrameBox.h"
 #include "Glyphs.h"
 #include "NumberBox.h"
+#include "SteadyFocusPolicy.h"
 #include "ui/Descriptions.h"
 #include "ui/Routing.h"
 
@@ -65,7 +66,7 @@ QWidget* createPushButton(const ControlSpec& row, QWidget* parent) {
 // stays on so that assistive tools present every one as a radio button.
 QWidget* createRadioButton(const ControlSpec& row, QWidget* parent) {
     if (row.is(varnock::kPushLike)) {
-        auto* toggle = new QPushButton(toQString(row.caption), parent);
+        auto* toggle = new SteadyFocusPolicy<QPushButton>(toQString(row.caption), parent);
         toggle->setCheckable(true);
         toggle->setAutoExclusive(true);
         toggle->setFlat(true);
@@ -73,7 +74,7 @@ QWidget* createRadioButton(const ControlSpec& row, QWidget* parent) {
         toggle->setAutoDefault(false);
         return toggle;
     }
-    return new QRadioButton(toQString(row.caption), parent);
+    return new SteadyFocusPolicy<QRadioButton>(toQString(row.caption), parent);
 }
 
 QWidget* createEdit(const ControlSpec& row, QWidget* parent) {

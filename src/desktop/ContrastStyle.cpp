@@ -37,15 +37,11 @@ void ContrastStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
                                   QPainter* painter, const QWidget* widget) const {
     const QPalette& palette = option->palette;
     switch (element) {
-        case PE_FrameLineEdit: {
-            const bool focused = (option->state & State_HasFocus) != 0;
-            outline(*painter, option->rect,
-                    focused ? focusFrameColour(palette)
-                            : boxBorderColour(palette, palette.color(QPalette::Base)));
-            return;
-        }
         case PE_Frame:
             if (!isTextArea(widget)) break;
+            [[fallthrough]];
+        case PE_FrameLineEdit:
+            // A box that takes typing shows the focus by its text cursor.
             outline(*painter, option->rect,
                     boxBorderColour(palette, palette.color(QPalette::Base)));
             return;

@@ -100,10 +100,8 @@ private slots:
     void ratioFollowsTheLuminanceFormula();
     void colourMovesTowardsTheInkJustEnough_data();
     void colourMovesTowardsTheInkJustEnough();
-    void boxBordersStandOut_data() { addPalettes(); }
-    void boxBordersStandOut();
-    void frameLinesStandOut_data() { addPalettes(); }
-    void frameLinesStandOut();
+    void bordersAndFrameLinesStandOut_data() { addPalettes(); }
+    void bordersAndFrameLinesStandOut();
     void focusFramesStandOut_data() { addPalettes(); }
     void focusFramesStandOut();
     void keyPicturesStandOut_data() { addPalettes(); }
@@ -116,14 +114,11 @@ void ContrastTest::ratioFollowsTheLuminanceFormula_data() {
     QTest::addColumn<double>("ratio");
     QTest::newRow("black on white") << kBlack << kWhite << 21.0;
     QTest::newRow("either order") << kWhite << kBlack << 21.0;
-    QTest::newRow("equal colours") << QColor(90, 40, 200) << QColor(90, 40, 200) << 1.0;
-    // The lightest grey that passes for text on white, and one step lighter.
+    // The lightest grey that passes for text on white.
     QTest::newRow("#767676 on white") << QColor(0x76, 0x76, 0x76) << kWhite << 4.54;
-    QTest::newRow("#777777 on white") << QColor(0x77, 0x77, 0x77) << kWhite << 4.48;
-    // Green weighs most in luminance, blue least.
+    // Green weighs most in luminance; dark channels lie on the formula's
+    // straight part.
     QTest::newRow("pure green on black") << QColor(0, 255, 0) << kBlack << 15.3;
-    QTest::newRow("pure blue on black") << QColor(0, 0, 255) << kBlack << 2.44;
-    // Dark channels lie on the formula's straight part.
     QTest::newRow("near black") << QColor(10, 10, 10) << kBlack << 1.06;
     QTest::newRow("faint border of a dark theme")
         << QColor(25, 25, 25) << QColor(34, 32, 32) << 1.08;
@@ -140,87 +135,73 @@ void ContrastTest::ratioFollowsTheLuminanceFormula() {
 void ContrastTest::colourMovesTowardsTheInkJustEnough_data() {
     QTest::addColumn<QColor>("preferred");
     QTest::addColumn<QColor>("ink");
-    QTest::addColumn<QList<QColor>>("backgrounds");
+    QTest::addColumn<QColor>("ground");
+    QTest::addColumn<QColor>("otherGround");
     QTest::addColumn<bool>("unchanged");
 
     const QColor lightWindow(239, 239, 239);
     const QColor darkWindow(34, 32, 32);
     QTest::newRow("dark enough already")
-        << QColor(100, 100, 100) << kBlack << QList<QColor>{lightWindow} << true;
+        << QColor(100, 100, 100) << kBlack << lightWindow << lightWindow << true;
     QTest::newRow("light grey on a light window")
-        << QColor(171, 171, 171) << kBlack << QList<QColor>{lightWindow} << false;
+        << QColor(171, 171, 171) << kBlack << lightWindow << kWhite << false;
     // Darker than the window, moving towards white: it must pass the
     // window's own grey and come out lighter.
     QTest::newRow("shade darker than a dark window")
-        << QColor(17, 16, 16) << kWhite << QList<QColor>{darkWindow} << false;
-    QTest::newRow("two grounds") << QColor(40, 40, 40) << kWhite
-                                 << QList<QColor>{darkWindow, QColor(0, 0, 0)} << false;
+        << QColor(17, 16, 16) << kWhite << darkWindow << kBlack << false;
     QTest::newRow("navy highlight on a dark window")
-        << QColor(0, 0, 128) << kWhite << QList<QColor>{darkWindow} << false;
+        << QColor(0, 0, 128) << kWhite << darkWindow << darkWindow << false;
 }
 
 void ContrastTest::colourMovesTowardsTheInkJustEnough() {
     QFETCH(QColor, preferred);
     QFETCH(QColor, ink);
-    QFETCH(QList<QColor>, backgrounds);
+    QFETCH(QColor, ground);
+    QFETCH(QColor, otherGround);
     QFETCH(bool, unchanged);
 
-    const QColor chosen = backgrounds.size() == 1
-                              ? standingOut(preferred, ink, {backgrounds[0]})
-                              : standingOut(preferred, ink, {backgrounds[0], backgrounds[1]});
-    double closest = contrastRatio(chosen, backgrounds[0]);
-    for (const QColor& ground : backgrounds)
-        closest = std::min(closest, contrastRatio(chosen, ground));
-    QVERIFY2(closest >= kLineContrast, qPrintable(describe(chosen, backgrounds[0])));
+    const QColor chosen = standingOut(preferred, ink, {ground, otherGround});
+    const double closest =
+        std::min(contrastRatio(chosen, ground), contrastRatio(chosen, otherGround));
+    QVERIFY2(closest >= kLineContrast, qPrintable(describe(chosen, ground)));
     QCOMPARE(chosen == preferred, unchanged);
     // Moved no further than needed: just past the ratio, far from the ink's.
-    if (!unchanged)
-        QVERIFY2(closest < kLineContrast + 0.3, qPrintable(describe(chosen, backgrounds[0])));
+    if (!unchanged) QVERIFY2(closest < kLineContrast + 0.3, qPrintable(describe(chosen, ground)));
 }
 
-void ContrastTest::boxBordersStandOut() {
+void ContrastTest::bordersAndFrameLinesStandOut() {
     QFETCH(QPalette, palette);
     const AppPalette theme(palette);
     CalcWindow window;
     const QImage image = imageOf(window);
     const QColor ground = window.palette().color(QPalette::Window);
     QCOMPARE(image.pixelColor(0, 0), ground);
+    const auto check = [&](const QWidget& widget, const QPoint& point, const QColor& against) {
+        const QColor line = image.pixelColor(point);
+        QVERIFY2(contrastRatio(line, against) >= kLineContrast,
+                 qPrintable(widget.objectName() + QStringLiteral(": ") + describe(line, against)));
+    };
 
-    QList<QWidget*> boxes;
-    for (QLineEdit* box : window.findChildren<QLineEdit*>()) boxes << box;
-    boxes << window.findChild<QPlainTextEdit*>();
-    int measured = 0;
+    // Each side of every box, against the window and the box's own ground.
+    QList<QWidget*> boxes{window.findChild<QPlainTextEdit*>()};
+    for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
+        if (!box->isHidden()) boxes << box;
+    }
+    QVERIFY(boxes.size() > 20);
     for (QWidget* box : boxes) {
-        if (box->isHidden()) continue;
         const QRect rect = box->geometry();
         const QColor inside = image.pixelColor(rect.topLeft() + QPoint(1, 1));
         for (const QPoint& point : sideMiddles(rect)) {
-            const QColor border = image.pixelColor(point);
-            const QString where = box->objectName() + QStringLiteral(": ");
-            QVERIFY2(contrastRatio(border, ground) >= kLineContrast,
-                     qPrintable(where + describe(border, ground)));
-            QVERIFY2(contrastRatio(border, inside) >= kLineContrast,
-                     qPrintable(where + describe(border, inside)));
+            check(*box, point, ground);
+            check(*box, point, inside);
         }
-        ++measured;
     }
-    QVERIFY(measured > 20);
-}
-
-void ContrastTest::frameLinesStandOut() {
-    QFETCH(QPalette, palette);
-    const AppPalette theme(palette);
-    CalcWindow window;
-    const QImage image = imageOf(window);
-    const QColor ground = window.palette().color(QPalette::Window);
+    // Each frame's line down its left side, halfway.
     const QList<FrameBox*> frames = window.findChildren<FrameBox*>();
     QVERIFY(frames.size() > 20);
     for (FrameBox* frame : frames) {
-        // The frame's line down its left side, halfway.
         const QRect rect = frame->geometry();
-        const QColor line = image.pixelColor(rect.left(), rect.center().y());
-        QVERIFY2(contrastRatio(line, ground) >= kLineContrast,
-                 qPrintable(frame->objectName() + QStringLiteral(": ") + describe(line, ground)));
+        check(*frame, QPoint(rect.left(), rect.center().y()), ground);
     }
 }
 

@@ -81,10 +81,8 @@ void ScreenFitTest::sizesGoDownAPixelAtATime_data() {
     QTest::addColumn<double>("pointsPerPixel");
     QTest::addColumn<QList<double>>("sizes");
     QTest::newRow("11 pt at 96 dpi") << 11.0 << 0.75 << listOf(kFrom11);
-    QTest::newRow("9 pt at 96 dpi") << 9.0 << 0.75 << QList<double>{9, 8.25, 7.5};
     // 10 points are drawn at 13 pixels: the next size down is 12 pixels.
     QTest::newRow("between pixels") << 10.0 << 0.75 << QList<double>{10, 9, 8.25, 7.5};
-    QTest::newRow("at the smallest") << 7.5 << 0.75 << QList<double>{7.5};
     QTest::newRow("already smaller") << 6.0 << 0.75 << QList<double>{6};
     // At 144 dpi half points are whole pixels, and 7 points one of them.
     QTest::newRow("144 dpi") << 9.0 << 0.5 << QList<double>{9, 8.5, 8, 7.5, 7};

@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "CalcWindow.h"
+#include "ContrastStyle.h"
 #include "ControlFactory.h"
 #include "Glyphs.h"
 #include "ui/Strings.h"
@@ -17,6 +18,9 @@ CCalcApp::CCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
     // window's icon and name from it.
     setDesktopFileName(QStringLiteral("org.tolvane.Varnock"));
     setWindowIcon(glyphIcon(Glyph::Calculator));
+    // The desktop's style, with box borders and focus frames that stay
+    // visible in light and dark themes alike.
+    setStyle(new ContrastStyle(style()));
 }
 
 bool CCalcApp::InitInstance() {

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 
 #include "AboutDlg.h"
@@ -21,6 +22,7 @@
 #include "KeyboardTwins.h"
 #include "RefusalFlash.h"
 #include "StayOnTop.h"
+#include "ScreenFit.h"
 #include "ui/Routing.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
@@ -92,11 +94,39 @@ void CalcWindow::createControls() {
     tintReadOnlyBoxes();
 
     settleOverlaps(placements);
-    const DialogUnits units = fittingUnits(font(), placements);
+    const DialogUnits units = unitsFittingTheScreen(placements);
     place(units, placements);
     for (const Placement& placement : placements) fitIconFace(placement.widget);
     const varnock::DialogFrame& frame = varnock::mainWindowFrame();
     setFixedSize(units.toPixels(frame.width, frame.height));
+}
+
+DialogUnits CalcWindow::unitsFittingTheScreen(const std::vector<Placement>& placements) {
+    const varnock::DialogFrame& frame = varnock::mainWindowFrame();
+    const QFont desktopFont = font();
+    const double desktopPoints = pointSizeOf(desktopFont);
+    const auto fontAt = [&](double points) {
+        QFont smaller = desktopFont;
+        smaller.setPointSizeF(points);
+        return smaller;
+    };
+    // The units of each size tried, so that the one chosen is not measured
+    // again. At the desktop's size the window keeps the font it inherits.
+    std::vector<std::pair<double, DialogUnits>> tried;
+    const auto sizeAt = [&](double points) {
+        if (points != desktopPoints) setFont(fontAt(points));
+        tried.emplace_back(points, fittingUnits(font(), placements));
+        return tried.back().second.toPixels(frame.width, frame.height);
+    };
+    const QRect available = openingScreen(*this)->availableGeometry();
+    const FontFit fit = fittingFont(windowFontSizes(desktopPoints, pointsPerPixel(desktopFont)),
+                                    available.size(), estimatedFrame(desktopFont), sizeAt);
+    if (tried.back().first != fit.points) setFont(fontAt(fit.points));
+    // Too large even so: its title bar and top left corner stay in reach.
+    if (!fit.fits) move(available.topLeft());
+    const auto chosen = std::find_if(tried.begin(), tried.end(),
+                                     [&](const auto& entry) { return entry.first == fit.points; });
+    return chosen != tried.end() ? chosen->second : fittingUnits(font(), placements);
 }
 
 void CalcWindow::linkLabelsToBoxes(const std::map<std::string_view, QLabel*>& labels) {

@@ -6,12 +6,15 @@
 #include <QDialog>
 #include <map>
 #include <string_view>
+#include <vector>
 
 #include "KeyboardClicks.h"
 #include "app/CalcDlg.h"
 #include "form/WindowOps.h"
 #include "ui/Layout.h"
 
+class DialogUnits;
+struct Placement;
 class QAbstractButton;
 class QLabel;
 class QMenu;
@@ -63,6 +66,9 @@ protected:
 
 private:
     void createControls();
+    // The units of the largest window font, up to the desktop's, at which the
+    // window fits the screen it opens on; the window takes that font.
+    DialogUnits unitsFittingTheScreen(const std::vector<Placement>& placements);
     void wireControl(const varnock::ControlSpec& row, QWidget* widget);
     void linkLabelsToBoxes(const std::map<std::string_view, QLabel*>& labels);
     void tintReadOnlyBoxes();

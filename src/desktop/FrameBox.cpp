@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 
+#include "Contrast.h"
+
 namespace {
 
 // What a screen reader asks of a frame: its role, and its title as its name
@@ -84,7 +86,8 @@ void FrameBox::paintEvent(QPaintEvent*) {
     const int bottom = height() - 2;
 
     // The etched line: a dark line with a light one just below and right of
-    // it, in the palette's colours so that dark themes stay dark.
+    // it, in the palette's colours so that dark themes stay dark; the dark
+    // one stands out from the window even where a theme makes it faint.
     const auto etch = [&](int offset, const QColor& colour) {
         const int x0 = offset;
         const int y0 = top + offset;
@@ -100,7 +103,7 @@ void FrameBox::paintEvent(QPaintEvent*) {
         painter.fillRect(x0, y1, x1 - x0 + 1, 1, colour);
         painter.fillRect(x1, y0, 1, y1 - y0, colour);
     };
-    etch(0, palette().color(QPalette::Dark));
+    etch(0, frameLineColour(palette()));
     etch(1, palette().color(QPalette::Light));
 
     if (!title.isEmpty()) {

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "Contrast.h"
+
 namespace {
 
 // The glyph's square, with a little air around the strokes.
@@ -70,10 +72,12 @@ void paintCalculator(QPainter& painter, const QRectF& square) {
     renderer.render(&painter, square);
 }
 
+// The keys' text colour, or another of the palette where a theme draws it too
+// faint against the key's face.
 QColor inkFor(QIcon::Mode mode) {
-    const QPalette palette = QApplication::palette();
-    const auto group = mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
-    return palette.color(group, QPalette::ButtonText);
+    QPalette palette = QApplication::palette();
+    palette.setCurrentColorGroup(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active);
+    return keyInkColour(palette);
 }
 
 }  // namespace

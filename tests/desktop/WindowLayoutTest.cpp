@@ -16,6 +16,7 @@
 
 #include "AboutDlg.h"
 #include "CalcWindow.h"
+#include "Contrast.h"
 #include "ControlFactory.h"
 #include "DialogUnits.h"
 #include "FrameBox.h"
@@ -152,7 +153,7 @@ void WindowLayoutTest::framesDoNotCoverTheControlsOverThem() {
 void WindowLayoutTest::frameLineBreaksForItsTitleOnly() {
     FrameBox frame(QStringLiteral("Beam & Tilt"));
     frame.resize(200, 80);
-    const QRgb line = frame.palette().color(QPalette::Dark).rgb();
+    const QRgb line = frameLineColour(frame.palette()).rgb();
     const QRgb window = frame.palette().color(QPalette::Window).rgb();
     const auto pixel = [&frame](int x, int y) { return frame.grab().toImage().pixel(x, y); };
 

@@ -1,9 +1,10 @@
 // Saves a picture of the calculator's main window, for the documentation:
-//   varnock-screenshot OUTPUT.png
+//   varnock-screenshot [--dark] OUTPUT.png
 // Opens the real window with the program's own start-up, works one bench
 // example through its keys the way a user would, waits for the window to be
 // painted and grabs it from the screen. Run it under an X server (Xvfb);
-// QT_SCALE_FACTOR gives the picture of a high-density screen.
+// QT_SCALE_FACTOR gives the picture of a high-density screen, and --dark
+// the window in a dark desktop theme.
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPixmap>
@@ -15,6 +16,7 @@
 
 #include "CalcApp.h"
 #include "CalcWindow.h"
+#include "DarkPalette.h"
 #include "ui/Layout.h"
 
 namespace {
@@ -85,12 +87,14 @@ QPixmap grab(CalcWindow& window) {
 
 int main(int argc, char* argv[]) {
     CCalcApp app(argc, argv);
-    const QStringList arguments = CCalcApp::arguments();
+    QStringList arguments = CCalcApp::arguments();
+    const bool dark = arguments.removeOne(QStringLiteral("--dark"));
     if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: varnock-screenshot OUTPUT.png\n");
+        std::fprintf(stderr, "usage: varnock-screenshot [--dark] OUTPUT.png\n");
         return 2;
     }
     const QString output = arguments.at(1);
+    if (dark) CCalcApp::setPalette(darkPalette());
 
     CalcWindow window;
     workTheExample(window);

@@ -12,8 +12,10 @@
 #include <QPushButton>
 
 #include "AboutDlg.h"
+#include "BoxMenu.h"
 #include "ControlFactory.h"
 #include "DialogUnits.h"
+#include "EditingKeys.h"
 #include "FrameBox.h"
 #include "Glyphs.h"
 #include "KeyboardTwins.h"
@@ -62,6 +64,8 @@ CalcWindow::CalcWindow(QWidget* parent) : QDialog(parent) {
     createControls();
     createRadioGroups();
     createSystemMenu();
+    new EditingKeys(*this, m_calc);
+    new BoxMenu(*this, m_calc);
 
     m_calc.OnInitDialog();
     controlWidget(varnock::defaultButtonId())->setFocus();

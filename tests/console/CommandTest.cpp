@@ -44,16 +44,19 @@ TEST(Command, WordsAreSeparatedByBlanksAndTabsOnly) {
     EXPECT_TRUE(std::holds_alternative<DumpCommand>(commandOf("dump\r")));
     // Other white space belongs to the word it stands in.
     EXPECT_EQ(errorOf("dump\r\r"),
-              "unknown command \"dump\\r\" (click, focus, key, type, menu, dump)");
-    EXPECT_EQ(errorOf("click\v1152"),
-              "unknown command \"click\\u000b1152\" (click, focus, key, type, menu, dump)");
+              "unknown command \"dump\\r\" (click, focus, key, type, paste, copy, menu, dump)");
+    EXPECT_EQ(
+        errorOf("click\v1152"),
+        "unknown command \"click\\u000b1152\" (click, focus, key, type, paste, copy, menu, dump)");
     EXPECT_EQ(errorOf("click 1152\f"), "\"1152\\u000c\" is not an identifier (a decimal number)");
 }
 
 TEST(Command, CommandWordsAndKeyNamesAreCaseSensitive) {
-    EXPECT_EQ(errorOf("Dump"), "unknown command \"Dump\" (click, focus, key, type, menu, dump)");
-    EXPECT_EQ(errorOf("key return"),
-              "no key is named \"return\" (0 to 9, ., +, -, *, /, =, Return, Escape, Backspace)");
+    EXPECT_EQ(errorOf("Dump"),
+              "unknown command \"Dump\" (click, focus, key, type, paste, copy, menu, dump)");
+    EXPECT_EQ(
+        errorOf("key return"),
+        "no key is named \"return\" (0 to 9, ., +, -, *, /, =, Return, Escape, Backspace, Delete)");
     EXPECT_EQ(errorOf("menu About"), "the system menu has no entry \"About\" (about or close)");
 }
 

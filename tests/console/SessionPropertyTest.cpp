@@ -71,6 +71,10 @@ bool isRefusal(const std::string& events) {
 // The pad's text after command, or nullopt when the pad must stay as it was.
 std::optional<std::string> padAfter(const Command& command, const Before& before) {
     if (const auto* type = std::get_if<TypeCommand>(&command)) return before.pad + type->text;
+    if (const auto* paste = std::get_if<PasteCommand>(&command)) {
+        if (before.focus == kScratchPad) return before.pad + paste->text;
+        return std::nullopt;
+    }
     if (const auto* click = std::get_if<ClickCommand>(&command)) {
         if (click->control.value == kPadClear) return std::string();
         return std::nullopt;
@@ -94,6 +98,7 @@ std::optional<std::string> padAfter(const Command& command, const Before& before
         case KeyKind::Backspace:
             removeLastCharacter(pad);
             break;
+        case KeyKind::Delete:  // nothing follows the caret
         case KeyKind::Escape:
             break;
     }

@@ -31,9 +31,6 @@ public:
 
     BoxMenu(CalcWindow& window, varnock::CCalcDlg& calc);
 
-    // The menu, built when a box first asks for it; nullptr before.
-    QMenu* menu() const { return m_menu; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -48,6 +45,6 @@ private:
     std::map<QObject*, int> m_boxes;
     QPointer<QWidget> m_focusBefore;  // the focus outside the boxes
     int m_menuBox = 0;                // the box the menu was opened on
-    QMenu* m_menu = nullptr;
+    QMenu* m_menu = nullptr;          // "boxMenu", built when a box first asks for it
     QAction* m_paste = nullptr;
 };

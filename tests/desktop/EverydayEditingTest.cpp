@@ -5,14 +5,12 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QTest>
 
 #include "BoxMenu.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
 #include "ui/BoxNames.h"
-#include "ui/Routing.h"
 
 namespace {
 
@@ -83,7 +81,6 @@ private slots:
     void copyKeysTakeTheDisplayWherever();
     void pasteKeysPutANumberIntoTheDisplay_data();
     void pasteKeysPutANumberIntoTheDisplay();
-    void refusedPasteBeepsAndChangesNothing();
     void backspaceAndDeleteEditTheDisplay();
     void backspaceLeavesAButtonItsFocus();
     void aFocusMoveFinishesTheNumber();
@@ -146,21 +143,6 @@ void EverydayEditingTest::pasteKeysPutANumberIntoTheDisplay() {
     driver.type("5=");
     QCOMPARE(driver.text(kDisplay), QStringLiteral("15.55"));
     QCOMPARE(driver.beeps.count(), 0);
-}
-
-void EverydayEditingTest::refusedPasteBeepsAndChangesNothing() {
-    WindowDriver driver;
-    driver.type("42");
-    const QStringList refused = {"1,5", "", "twelve", "1 2", QString(QChar(0x2212)) + "5"};
-    for (const QString& text : refused) {
-        clipboard().setText(text);
-        driver.press(Qt::Key_V, Qt::ControlModifier);
-    }
-    QCOMPARE(driver.beeps.count(), refused.size());
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("42"));
-    // Still the number being typed.
-    driver.press(Qt::Key_Backspace);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("4"));
 }
 
 void EverydayEditingTest::backspaceAndDeleteEditTheDisplay() {
@@ -288,7 +270,6 @@ void EverydayEditingTest::copyAllResultsTakesThePanel() {
     driver.type("4");
     driver.click(1197);
     driver.click(1191);
-    driver.click(1170);  // the beam tilt's units: no part of this panel
     choose(driver, 1199, BoxMenu::kCopyAllResults);
     QCOMPARE(clipboard().text(), QStringLiteral("Forward Power: 100\n"
                                                 "Reflected Power: 4\n"
@@ -297,9 +278,6 @@ void EverydayEditingTest::copyAllResultsTakesThePanel() {
                                                 "Ref. Coefficient: 0.2\n"
                                                 "Zmax (Ohms): 75\n"
                                                 "Zmin (Ohms): 33.3333333333333"));
-    choose(driver, 1164, BoxMenu::kCopyAllResults);
-    QVERIFY(clipboard().text().startsWith(QStringLiteral("Ant. HAAT (feet): 0\n")));
-    QVERIFY(clipboard().text().endsWith(QStringLiteral("\nUpper 3dB Lobe (mi.): 0")));
 }
 
 void EverydayEditingTest::pasteFromTheDisplaysMenu() {

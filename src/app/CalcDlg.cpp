@@ -15,6 +15,7 @@ void CCalcDlg::OnInitDialog() {
 }
 
 bool CCalcDlg::OnClicked(int id) {
+    FinishTyping();
     ClickHandler handler = findClickHandler(id);
     if (handler == nullptr) return false;
     (this->*handler)();
@@ -22,6 +23,7 @@ bool CCalcDlg::OnClicked(int id) {
 }
 
 bool CCalcDlg::OnSetFocus(int id) {
+    FinishTyping();
     ClickHandler handler = findFocusHandler(id);
     if (handler == nullptr) return false;
     (this->*handler)();
@@ -29,6 +31,7 @@ bool CCalcDlg::OnSetFocus(int id) {
 }
 
 void CCalcDlg::OnSysCommand(unsigned nID) {
+    FinishTyping();
     if ((nID & 0xFFF0) == kAboutCommand) m_window.runAboutBox();
 }
 
@@ -103,6 +106,9 @@ bool CCalcDlg::IsChecked(int id) const { return m_window.checkState(id) == 1; }
 
 void CCalcDlg::SetCheck(int id, bool checked) { m_window.setCheckState(id, checked ? 1 : 0); }
 
-void CCalcDlg::SetCaption(int id, std::string_view caption) { m_window.setCaption(id, caption); }
+void CCalcDlg::SetCaption(int id, std::string_view caption) {
+    m_captions.set(id, caption);
+    m_window.setCaption(id, caption);
+}
 
 }  // namespace varnock

@@ -7,6 +7,7 @@
 
 #include "form/FormRecord.h"
 #include "form/WindowOps.h"
+#include "ui/BoxNames.h"
 
 namespace varnock {
 
@@ -50,6 +51,24 @@ public:
     void OnChangeSign();
     void OnClearEntry();
     void OnClearAll();
+
+    // Data Input Module: editing the number being typed. Backspace removes
+    // its last character; Delete clears the entry as "CL&R" does; a paste
+    // puts a number from the clipboard's text into the display as if it had
+    // been typed. A refusal beeps and changes nothing. None moves the focus.
+    void OnBackspace();
+    void OnDelete();
+    void OnPaste(std::string_view clipboard);
+
+    // Copies: the whole text of a box, and one line per box of its panel
+    // ("Copy All Results"). An identifier that is no copyable box gives "".
+    std::string OnCopy(int box);
+    std::string OnCopyAllResults(int box);
+
+    // Any act of the user that reaches no other handler (the focus moving to
+    // a control without a set-focus operation, typing into the scratch pad, a
+    // menu opened): the number being typed is finished.
+    void OnOtherAct();
 
     // Data Input Module: arithmetic chain
     void OnAdd();
@@ -195,6 +214,10 @@ protected:
 
 private:
     bool StartFreshEntry();
+    // Every handler but the typing keys finishes the number being typed.
+    void FinishTyping() { m_typingNumber = false; }
+    bool TypingPlainNumber(const std::string& text) const;
+    std::string ResultLine(const ControlSpec& box) const;
     void TypeDigit(char digit);
     void OperatorKey(int code);
     double DegreeFactor() const;
@@ -211,6 +234,10 @@ private:
 
     WindowOps& m_window;
     FieldTexts m_fieldTexts;
+    ShownCaptions m_captions;
+    // The last act was a digit, point, Backspace or paste: Backspace may edit
+    // the display's text.
+    bool m_typingNumber = false;
 };
 
 }  // namespace varnock

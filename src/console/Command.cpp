@@ -90,7 +90,7 @@ constexpr std::array kKeyNames = {
     KeyName{"-", {KeyKind::Character, '-'}},    KeyName{"*", {KeyKind::Character, '*'}},
     KeyName{"/", {KeyKind::Character, '/'}},    KeyName{"=", {KeyKind::Character, '='}},
     KeyName{"Return", {KeyKind::Return}},       KeyName{"Escape", {KeyKind::Escape}},
-    KeyName{"Backspace", {KeyKind::Backspace}},
+    KeyName{"Backspace", {KeyKind::Backspace}}, KeyName{"Delete", {KeyKind::Delete}},
 };
 
 std::optional<Key> findKey(std::string_view name) {
@@ -100,22 +100,34 @@ std::optional<Key> findKey(std::string_view name) {
     return std::nullopt;
 }
 
-ParsedLine parseType(std::string_view line) {
-    const std::size_t afterWord = line.find_first_not_of(" \t") + 4;
+// The text of a command that takes the rest of its line: what follows the
+// command word and the one blank or tab after it. It must be characters a
+// keyboard types into a box; verb says what the command does with them.
+std::variant<std::string, LineError> restOfLine(std::string_view line, std::string_view word,
+                                                std::string_view verb) {
+    const std::size_t afterWord = line.find_first_not_of(" \t") + word.size();
     const std::string_view text =
         afterWord < line.size() ? line.substr(afterWord + 1) : std::string_view();
+    const std::string refusal = std::string(word) + " cannot " + std::string(verb) + " the ";
     for (std::size_t i = 0; i < text.size();) {
         const Utf8Step step = decodeUtf8(text, i);
         if (isControlCharacter(step.codePoint) && step.codePoint != '\t') {
-            return LineError{"type cannot type the control character " +
-                             codePointName(step.codePoint)};
+            return LineError{refusal + "control character " + codePointName(step.codePoint)};
         }
         if (isNoncharacter(step.codePoint)) {
-            return LineError{"type cannot type the noncharacter " + codePointName(step.codePoint)};
+            return LineError{refusal + "noncharacter " + codePointName(step.codePoint)};
         }
         i += step.length;
     }
-    return Command{TypeCommand{std::string(text)}};
+    return std::string(text);
+}
+
+// A command made of its word and the rest of the line.
+template <typename CommandType>
+ParsedLine parseWithText(std::string_view line, std::string_view word, std::string_view verb) {
+    auto text = restOfLine(line, word, verb);
+    if (auto* error = std::get_if<LineError>(&text)) return *error;
+    return Command{CommandType{std::get<std::string>(std::move(text))}};
 }
 
 // A command that takes one identifier.
@@ -131,7 +143,15 @@ ParsedLine parseKey(const Words& words) {
     if (words.size() < 2) return LineError{"key needs a key name"};
     if (auto key = findKey(words[1])) return Command{KeyCommand{*key}};
     return LineError{"no key is named " + quotedWord(words[1]) +
-                     " (0 to 9, ., +, -, *, /, =, Return, Escape, Backspace)"};
+                     " (0 to 9, ., +, -, *, /, =, Return, Escape, Backspace, Delete)"};
+}
+
+// "copy" alone is Ctrl+C; "copy ID" copies one box.
+ParsedLine parseCopy(const Words& words) {
+    if (words.size() < 2) return Command{CopyCommand{}};
+    auto id = parseIdentifier(words[1]);
+    if (auto* error = std::get_if<LineError>(&id)) return *error;
+    return Command{CopyCommand{std::get<Identifier>(std::move(id))}};
 }
 
 ParsedLine parseMenu(const Words& words) {
@@ -143,7 +163,8 @@ ParsedLine parseMenu(const Words& words) {
 
 ParsedLine parseDump(const Words&) { return Command{DumpCommand{}}; }
 
-// The commands made of words; "type" takes the rest of its line instead.
+// The commands made of words; "type" and "paste" take the rest of their line
+// instead.
 struct CommandSyntax {
     std::string_view name;
     std::size_t words;  // its own name included
@@ -156,6 +177,7 @@ constexpr CommandSyntax kCommands[] = {
     {"key", 2, parseKey},
     {"menu", 2, parseMenu},
     {"dump", 1, parseDump},
+    {"copy", 2, parseCopy},
 };
 
 const CommandSyntax* findCommand(std::string_view name) {
@@ -173,11 +195,12 @@ ParsedLine parseLine(std::string_view line) {
     if (isBlankOrComment(line)) return SkippedLine{};
 
     const Words words(line);
-    if (words.front() == "type") return parseType(line);
+    if (words.front() == "type") return parseWithText<TypeCommand>(line, "type", "type");
+    if (words.front() == "paste") return parseWithText<PasteCommand>(line, "paste", "paste");
     const CommandSyntax* syntax = findCommand(words.front());
     if (syntax == nullptr) {
         return LineError{"unknown command " + quotedWord(words.front()) +
-                         " (click, focus, key, type, menu, dump)"};
+                         " (click, focus, key, type, paste, copy, menu, dump)"};
     }
     ParsedLine parsed = syntax->parse(words);
     if (std::holds_alternative<Command>(parsed) && words.size() > syntax->words) {

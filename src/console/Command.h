@@ -14,7 +14,7 @@ struct Identifier {
     std::optional<int> value;
 };
 
-enum class KeyKind { Character, Return, Escape, Backspace };
+enum class KeyKind { Character, Return, Escape, Backspace, Delete };
 
 struct Key {
     KeyKind kind;
@@ -39,9 +39,17 @@ struct MenuCommand {
     MenuEntry entry;
 };
 struct DumpCommand {};
+// Ctrl+C without a box; with one, Copy from the box's context menu.
+struct CopyCommand {
+    std::optional<Identifier> box;
+};
+// The text put on the clipboard, then Ctrl+V.
+struct PasteCommand {
+    std::string text;
+};
 
-using Command =
-    std::variant<ClickCommand, FocusCommand, KeyCommand, TypeCommand, MenuCommand, DumpCommand>;
+using Command = std::variant<ClickCommand, FocusCommand, KeyCommand, TypeCommand, MenuCommand,
+                             DumpCommand, CopyCommand, PasteCommand>;
 
 // A blank line or a comment.
 struct SkippedLine {};
@@ -62,6 +70,7 @@ using ParsedLine = std::variant<SkippedLine, Command, LineError>;
 // U+009F) or a noncharacter (U+FDD0 to U+FDEF, U+FFFE, U+FFFF and their like
 // in every plane) makes the line an error, as does invalid UTF-8 anywhere in
 // a line; such a line is skipped as a whole, so nothing of it reaches the pad.
+// `paste` takes the rest of its line the same way, under the same rules.
 ParsedLine parseLine(std::string_view line);
 
 }  // namespace varnock::console

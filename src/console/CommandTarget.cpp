@@ -1,6 +1,7 @@
 #include "console/CommandTarget.h"
 
 #include "console/Json.h"
+#include "ui/BoxNames.h"
 #include "ui/Platform.h"
 
 namespace varnock::console {
@@ -36,6 +37,8 @@ Refusal CommandTarget::perform(const Command& command) {
                               dump();
                               return std::nullopt;
                           },
+                          [&](const CopyCommand& c) { return copy(c.box); },
+                          [&](const PasteCommand& c) { return paste(c.text); },
                       },
                       command);
 }
@@ -54,6 +57,14 @@ const ControlSpec* focusableControl(const Identifier& id) {
 
 std::string notFocusable(const Identifier& id) {
     return "no control that can take the focus has the identifier " + shownWord(id.written);
+}
+
+const ControlSpec* copyableControl(const Identifier& id) {
+    return acceptedControl(id, isCopyableBox);
+}
+
+std::string notCopyable(const Identifier& id) {
+    return "no box with a Copy menu has the identifier " + shownWord(id.written);
 }
 
 Refusal checkPadRoom(std::size_t held, std::size_t added) {

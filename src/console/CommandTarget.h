@@ -32,6 +32,10 @@ protected:
     virtual Refusal type(std::string_view text) = 0;
     virtual void menu(MenuEntry entry) = 0;
     virtual void dump() const = 0;
+    // Ctrl+C when box is empty, else Copy from the box's context menu.
+    virtual Refusal copy(const std::optional<Identifier>& box) = 0;
+    // The text goes on the clipboard, then Ctrl+V.
+    virtual Refusal paste(std::string_view text) = 0;
 };
 
 // The most text the scratch pad holds, in bytes, so that memory stays
@@ -47,6 +51,11 @@ std::string notClickable(const Identifier& id);
 // check box and the boxes), or nullptr.
 const ControlSpec* focusableControl(const Identifier& id);
 std::string notFocusable(const Identifier& id);
+
+// The box that `copy` may name (the display and the read-only boxes), or
+// nullptr.
+const ControlSpec* copyableControl(const Identifier& id);
+std::string notCopyable(const Identifier& id);
 
 // Refuses typing that would take a pad holding `held` bytes beyond
 // kPadCapacity.

@@ -51,6 +51,10 @@ void writeAbout(std::ostream& out, std::string_view title) {
 
 void writeClosed(std::ostream& out) { out << "closed\n"; }
 
+void writeClipboard(std::ostream& out, std::string_view text) {
+    out << "clipboard " << jsonString(text) << '\n';
+}
+
 void writeDump(std::ostream& out, const ShownWindow& window) {
     for (const FieldBinding& field : formFields()) {
         out << "box " << field.box << ' ' << jsonString(window.shownText(field.box)) << '\n';

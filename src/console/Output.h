@@ -15,6 +15,8 @@ void writeBeep(std::ostream& out);
 void writeMessage(std::ostream& out, MessageIcon icon, std::string_view text);
 void writeAbout(std::ostream& out, std::string_view title);
 void writeClosed(std::ostream& out);
+// A copy put this text on the clipboard.
+void writeClipboard(std::ostream& out, std::string_view text);
 
 // The window as a dump reads it: what each control shows now.
 class ShownWindow {

@@ -46,27 +46,35 @@ Refusal Session::focus(const Identifier& id) {
 }
 
 // The pad takes its keys as text; elsewhere a printable key is the mnemonic
-// of a keypad twin and Return presses a button. Escape cancels the window
+// of a keypad twin, Return presses a button, Backspace edits the number
+// being typed and Delete clears the entry. Escape cancels the window
 // wherever the focus is.
 Refusal Session::press(Key key) {
     if (key.kind == KeyKind::Escape) {
         m_dialog.OnCancel();
         return std::nullopt;
     }
-    if (padHasFocus()) {
-        switch (key.kind) {
-            case KeyKind::Character:
-                return typeIntoPad(std::string_view(&key.character, 1));
-            case KeyKind::Return:
-                return typeIntoPad("\n");
-            case KeyKind::Backspace:
-                m_window.eraseLastCharacter(kScratchPad);
-                break;
-            case KeyKind::Escape:
-                break;
-        }
+    if (!padHasFocus()) {
+        pressOutsidePad(key);
         return std::nullopt;
     }
+    switch (key.kind) {
+        case KeyKind::Character:
+            return typeIntoPad(std::string_view(&key.character, 1));
+        case KeyKind::Return:
+            return typeIntoPad("\n");
+        case KeyKind::Backspace:
+            m_window.eraseLastCharacter(kScratchPad);
+            m_dialog.OnOtherAct();
+            break;
+        case KeyKind::Delete:  // the caret stands at the end: nothing follows it
+        case KeyKind::Escape:
+            break;
+    }
+    return std::nullopt;
+}
+
+void Session::pressOutsidePad(Key key) {
     switch (key.kind) {
         case KeyKind::Character:
             if (const int twin = twinForKey(key.character)) operate(twin);
@@ -75,10 +83,14 @@ Refusal Session::press(Key key) {
             operate(returnKeyButton(m_window.focus()));
             break;
         case KeyKind::Backspace:
+            m_dialog.OnBackspace();
+            break;
+        case KeyKind::Delete:
+            m_dialog.OnDelete();
+            break;
         case KeyKind::Escape:
             break;
     }
-    return std::nullopt;
 }
 
 // The pad takes the focus as a click into it would, then the text goes in at
@@ -86,13 +98,40 @@ Refusal Session::press(Key key) {
 Refusal Session::type(std::string_view text) {
     if (Refusal full = checkPadRoom(text.size())) return full;
     moveFocus(kScratchPad);
-    m_window.appendToBox(kScratchPad, asPadText(text));
-    return std::nullopt;
+    return typeIntoPad(asPadText(text));
 }
 
 Refusal Session::typeIntoPad(std::string_view text) {
     if (Refusal full = checkPadRoom(text.size())) return full;
     m_window.appendToBox(kScratchPad, text);
+    m_dialog.OnOtherAct();
+    return std::nullopt;
+}
+
+// The pad copies its selection, and its caret never selects anything, so
+// Ctrl+C there copies nothing. Elsewhere it copies the display, and a box's
+// context menu copies that box; neither moves the focus.
+Refusal Session::copy(const std::optional<Identifier>& box) {
+    int copied = kDisplayBox;
+    if (box) {
+        const ControlSpec* control = copyableControl(*box);
+        if (control == nullptr) return notCopyable(*box);
+        copied = control->id;
+    } else if (padHasFocus()) {
+        return std::nullopt;
+    }
+    writeClipboard(m_out, m_dialog.OnCopy(copied));
+    return std::nullopt;
+}
+
+// Ctrl+V pastes into the pad while it holds the focus, at the caret, which
+// stays at the end; elsewhere a number goes into the display.
+Refusal Session::paste(std::string_view text) {
+    if (padHasFocus()) {
+        if (Refusal full = checkPadRoom(text.size())) return full;
+        return typeIntoPad(asPadText(text));
+    }
+    m_dialog.OnPaste(text);
     return std::nullopt;
 }
 

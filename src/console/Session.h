@@ -34,6 +34,10 @@ private:
     Refusal typeIntoPad(std::string_view text);
     void menu(MenuEntry entry) override;
     void dump() const override;
+    Refusal copy(const std::optional<Identifier>& box) override;
+    Refusal paste(std::string_view text) override;
+    // A key outside the scratch pad.
+    void pressOutsidePad(Key key);
 
     // The focus moves to id; its set-focus operation runs if it has one.
     void moveFocus(int id);

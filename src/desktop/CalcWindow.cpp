@@ -15,14 +15,16 @@
 
 #include "AboutDlg.h"
 #include "Announcements.h"
+#include "BoxMenu.h"
 #include "ControlFactory.h"
 #include "DialogUnits.h"
+#include "EditingKeys.h"
 #include "FrameBox.h"
 #include "Glyphs.h"
 #include "KeyboardTwins.h"
 #include "RefusalFlash.h"
-#include "StayOnTop.h"
 #include "ScreenFit.h"
+#include "StayOnTop.h"
 #include "ui/Routing.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
@@ -68,6 +70,8 @@ CalcWindow::CalcWindow(QWidget* parent) : QDialog(parent) {
     createControls();
     createRadioGroups();
     createSystemMenu();
+    new EditingKeys(*this, m_calc);
+    new BoxMenu(*this, m_calc);
 
     m_calc.OnInitDialog();
     controlWidget(varnock::defaultButtonId())->setFocus();

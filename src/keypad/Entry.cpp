@@ -1,6 +1,7 @@
 // The keypad's number entry: digits, point, sign and the two clear keys.
 #include "app/CalcDlg.h"
 #include "form/NumberText.h"
+#include "keypad/PastedNumber.h"
 #include "ui/Layout.h"
 
 namespace varnock {
@@ -26,6 +27,7 @@ static bool acceptsAnotherCharacter(const std::string& text) {
 }
 
 void CCalcDlg::TypeDigit(char digit) {
+    m_typingNumber = true;
     StartFreshEntry();
     std::string text = BoxText(kDisplay);
     if (!acceptsAnotherCharacter(text)) {
@@ -54,6 +56,7 @@ void CCalcDlg::OnDigit9() { TypeDigit('9'); }
 // zeros ("1.0", "000") stay visible; the record still takes the typed value,
 // so a later show writes back the number the user typed.
 void CCalcDlg::OnDigit0() {
+    m_typingNumber = true;
     if (StartFreshEntry()) return;
     std::string text = BoxText(kDisplay);
     if (!acceptsAnotherCharacter(text)) {
@@ -66,6 +69,7 @@ void CCalcDlg::OnDigit0() {
 }
 
 void CCalcDlg::OnPoint() {
+    m_typingNumber = true;
     StartFreshEntry();
     std::string text = BoxText(kDisplay);
     if (m_pointAllowed == 0.0 || !acceptsAnotherCharacter(text)) {
@@ -109,5 +113,52 @@ void CCalcDlg::OnClearAll() {
 
     for (int label : changingLabels()) SetCaption(label, startCaption(label));
 }
+
+// Backspace edits only a number that is being typed and reads as its plain
+// characters: a result, or a text in exponent notation, "inf" or "nan", is
+// no typing that one character less could correct.
+bool CCalcDlg::TypingPlainNumber(const std::string& text) const {
+    return m_typingNumber && !text.empty() &&
+           text.find_first_not_of("+-.0123456789") == std::string::npos;
+}
+
+// Like the "0" key, Backspace changes the display's text and the record's
+// number behind it, and shows nothing else.
+void CCalcDlg::OnBackspace() {
+    std::string text = BoxText(kDisplay);
+    if (!TypingPlainNumber(text)) {
+        Beep();
+        return;
+    }
+    if (text.back() == '.') m_pointAllowed = 1.0;
+    text.pop_back();
+    // Nothing but a sign left reads "0", as the display does after "CL&R".
+    const bool signOnly = text.find_first_not_of("+-") == std::string::npos;
+    const std::string_view shown = signOnly ? std::string_view("0") : std::string_view(text);
+    m_window.setBoxText(kDisplay, shown);
+    m_display = parseNumber(shown);
+}
+
+void CCalcDlg::OnDelete() {
+    FinishTyping();
+    OnClearEntry();
+}
+
+// The pasted text stands in the display as typed from a fresh start: its
+// point, if any, uses up the entry's point, and typing may go on.
+void CCalcDlg::OnPaste(std::string_view clipboard) {
+    const std::optional<PastedNumber> number = parsePastedNumber(clipboard);
+    if (!number) {
+        Beep();
+        return;
+    }
+    m_window.setBoxText(kDisplay, number->text);
+    m_display = number->value;
+    m_pointAllowed = number->hasPoint ? 0.0 : 1.0;
+    m_freshEntry = 0;
+    m_typingNumber = true;
+}
+
+void CCalcDlg::OnOtherAct() { FinishTyping(); }
 
 }  // namespace varnock

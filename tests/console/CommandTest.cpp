@@ -44,16 +44,19 @@ TEST(Command, WordsAreSeparatedByBlanksAndTabsOnly) {
     EXPECT_TRUE(std::holds_alternative<DumpCommand>(commandOf("dump\r")));
     // Other white space belongs to the word it stands in.
     EXPECT_EQ(errorOf("dump\r\r"),
-              "unknown command \"dump\\r\" (click, focus, key, type, menu, dump)");
-    EXPECT_EQ(errorOf("click\v1152"),
-              "unknown command \"click\\u000b1152\" (click, focus, key, type, menu, dump)");
+              "unknown command \"dump\\r\" (click, focus, key, type, paste, copy, menu, dump)");
+    EXPECT_EQ(
+        errorOf("click\v1152"),
+        "unknown command \"click\\u000b1152\" (click, focus, key, type, paste, copy, menu, dump)");
     EXPECT_EQ(errorOf("click 1152\f"), "\"1152\\u000c\" is not an identifier (a decimal number)");
 }
 
 TEST(Command, CommandWordsAndKeyNamesAreCaseSensitive) {
-    EXPECT_EQ(errorOf("Dump"), "unknown command \"Dump\" (click, focus, key, type, menu, dump)");
-    EXPECT_EQ(errorOf("key return"),
-              "no key is named \"return\" (0 to 9, ., +, -, *, /, =, Return, Escape, Backspace)");
+    EXPECT_EQ(errorOf("Dump"),
+              "unknown command \"Dump\" (click, focus, key, type, paste, copy, menu, dump)");
+    EXPECT_EQ(
+        errorOf("key return"),
+        "no key is named \"return\" (0 to 9, ., +, -, *, /, =, Return, Escape, Backspace, Delete)");
     EXPECT_EQ(errorOf("menu About"), "the system menu has no entry \"About\" (about or close)");
 }
 
@@ -99,6 +102,9 @@ TEST(Command, KeysOfTheProtocol) {
     EXPECT_EQ(std::get<KeyCommand>(commandOf("key Return")).key.kind, KeyKind::Return);
     EXPECT_EQ(std::get<KeyCommand>(commandOf("key Escape")).key.kind, KeyKind::Escape);
     EXPECT_EQ(std::get<KeyCommand>(commandOf("key Backspace")).key.kind, KeyKind::Backspace);
+    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Delete")).key.kind, KeyKind::Delete);
+    EXPECT_FALSE(std::holds_alternative<Command>(parseLine("key delete")));
+    EXPECT_FALSE(std::holds_alternative<Command>(parseLine("key Del")));
     EXPECT_FALSE(std::holds_alternative<Command>(parseLine("key a")));
     EXPECT_FALSE(std::holds_alternative<Command>(parseLine("key 12")));
 }
@@ -119,6 +125,40 @@ TEST(Command, TypeTakesTheRestOfTheLineAfterOneBlank) {
     EXPECT_EQ(typedText("type "), "");
     EXPECT_EQ(typedText("\ttype \xe2\x82\xac 5"), "\xe2\x82\xac 5");
     EXPECT_FALSE(std::holds_alternative<Command>(parseLine("typed text")));
+}
+
+TEST(Command, CopyTakesAnOptionalIdentifier) {
+    EXPECT_FALSE(std::get<CopyCommand>(commandOf("copy")).box.has_value());
+    EXPECT_FALSE(std::get<CopyCommand>(commandOf(" copy \t")).box.has_value());
+    const auto box = std::get<CopyCommand>(commandOf("copy 1195")).box;
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->value, 1195);
+    EXPECT_EQ(errorOf("copy all"), "\"all\" is not an identifier (a decimal number)");
+    EXPECT_EQ(errorOf("copy 1195 1190"), "unexpected \"1190\" after the command");
+    EXPECT_EQ(errorOf("Copy"),
+              "unknown command \"Copy\" (click, focus, key, type, paste, copy, menu, dump)");
+}
+
+std::string pastedText(std::string_view line) {
+    Command command = commandOf(line);
+    auto* paste = std::get_if<PasteCommand>(&command);
+    EXPECT_NE(paste, nullptr) << line;
+    return paste != nullptr ? paste->text : std::string("<not paste>");
+}
+
+TEST(Command, PasteTakesTheRestOfTheLineAsTypeDoes) {
+    EXPECT_EQ(pastedText("paste 12.5"), "12.5");
+    EXPECT_EQ(pastedText("  paste  -3 "), " -3 ");
+    EXPECT_EQ(pastedText("paste\t1\t2"), "1\t2");
+    EXPECT_EQ(pastedText("paste 1,5 # not a comment\r"), "1,5 # not a comment");
+    EXPECT_EQ(pastedText("paste"), "");
+    EXPECT_EQ(pastedText("paste \xe2\x88\x92"
+                         "5"),
+              "\xe2\x88\x92"
+              "5");
+    EXPECT_EQ(errorOf("paste 1\x1b"), "paste cannot paste the control character U+001B");
+    EXPECT_EQ(errorOf("paste \xef\xbf\xbf"), "paste cannot paste the noncharacter U+FFFF");
+    EXPECT_FALSE(std::holds_alternative<Command>(parseLine("pasted 5")));
 }
 
 TEST(Command, TypeRefusesControlCharactersOtherThanTab) {

@@ -155,7 +155,7 @@ TEST_F(ProgramTest, NulBytesAndInvalidUtf8AreReportedAndTheSessionGoesOn) {
               "line 3: the line is not valid UTF-8 (byte 8)\n"
               "line 4: the line holds a NUL byte (byte 9)\n"
               "line 5: unknown command \"\xef\xbb\xbf"
-              "dump\" (click, focus, key, type, menu, dump)\n");
+              "dump\" (click, focus, key, type, paste, copy, menu, dump)\n");
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(lineOf(result.out, "pad "), "pad \"before after \xe2\x82\xac\"");
     EXPECT_EQ(lineOf(result.out, "box 1007 "), "box 1007 \"0\"");
@@ -212,8 +212,9 @@ TEST_F(ProgramTest, AMillionBadLinesAreEachReported) {
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1000000);
     EXPECT_TRUE(result.err.starts_with(
         "line 1: no push button, radio button or check box has the identifier 1007\n"));
-    EXPECT_TRUE(result.err.ends_with(
-        "line 1000000: unknown command \"bogus\" (click, focus, key, type, menu, dump)\n"));
+    EXPECT_TRUE(
+        result.err.ends_with("line 1000000: unknown command \"bogus\" (click, focus, key, type, "
+                             "paste, copy, menu, dump)\n"));
     expectBoundedMemory(result);
 }
 

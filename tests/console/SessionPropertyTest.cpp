@@ -33,12 +33,14 @@ constexpr std::string_view kVerHoriz = "VER HORIZ";
 // What a step must leave alone unless it is allowed to change it.
 struct Before {
     std::string pad;
+    std::string display;
     int focus;
     int freshEntry;
     double pointAllowed;
 
     explicit Before(const Session& session)
         : pad(session.window().text(kScratchPad)),
+          display(session.window().text(kDisplay)),
           focus(session.window().focus()),
           freshEntry(session.record().m_freshEntry),
           pointAllowed(session.record().m_pointAllowed) {}
@@ -52,6 +54,8 @@ struct Coverage {
     long displayTyping = 0;  // the display's text differs from its field's
     long fullDisplay = 0;    // the display's text is as long as it may be
     long padChanges = 0;
+    long backspaceEdits = 0;  // Backspace took a character from the display
+    long pastedNumbers = 0;   // the display took a pasted number
 };
 
 bool hasLineStarting(const std::string& events, std::string_view start) {
@@ -71,6 +75,10 @@ bool isRefusal(const std::string& events) {
 // The pad's text after command, or nullopt when the pad must stay as it was.
 std::optional<std::string> padAfter(const Command& command, const Before& before) {
     if (const auto* type = std::get_if<TypeCommand>(&command)) return before.pad + type->text;
+    if (const auto* paste = std::get_if<PasteCommand>(&command)) {
+        if (before.focus == kScratchPad) return before.pad + paste->text;
+        return std::nullopt;
+    }
     if (const auto* click = std::get_if<ClickCommand>(&command)) {
         if (click->control.value == kPadClear) return std::string();
         return std::nullopt;
@@ -94,6 +102,7 @@ std::optional<std::string> padAfter(const Command& command, const Before& before
         case KeyKind::Backspace:
             removeLastCharacter(pad);
             break;
+        case KeyKind::Delete:  // nothing follows the caret
         case KeyKind::Escape:
             break;
     }
@@ -126,6 +135,7 @@ public:
         checkFocus(session.window());
         checkRefusal(session, before, events);
         checkPad(session, command, before);
+        checkDisplayEdit(session, command, before, events);
         return m_broken;
     }
 
@@ -193,6 +203,29 @@ private:
         if (pad != expected) broken("the pad reads \"" + pad + "\", not \"" + expected + "\"");
     }
 
+    // Backspace outside the pad either beeps and leaves the display, or takes
+    // one character from its end; a lone sign or nothing left reads "0".
+    void checkDisplayEdit(const Session& session, const Command& command, const Before& before,
+                          const std::string& events) {
+        if (before.focus == kScratchPad) return;
+        const std::string& text = session.window().text(kDisplay);
+        if (std::holds_alternative<PasteCommand>(command) && !isRefusal(events)) {
+            ++m_coverage.pastedNumbers;
+        }
+        const auto* key = std::get_if<KeyCommand>(&command);
+        if (key == nullptr || key->key.kind != KeyKind::Backspace) return;
+        if (isRefusal(events)) {
+            if (text != before.display) broken("a refused Backspace changed the display");
+            return;
+        }
+        ++m_coverage.backspaceEdits;
+        std::string expected = before.display.substr(0, before.display.size() - 1);
+        if (expected.find_first_not_of("+-") == std::string::npos) expected = "0";
+        if (text != expected) {
+            broken("Backspace turned \"" + before.display + "\" into \"" + text + "\"");
+        }
+    }
+
     Coverage& m_coverage;
     std::string m_broken;
 };
@@ -246,9 +279,13 @@ TEST(SessionProperties, EveryStepOfLongRandomSessionsKeepsTheWindowsRules) {
     EXPECT_GT(coverage.displayTyping, 0);
     EXPECT_GT(coverage.fullDisplay, 0);
     EXPECT_GT(coverage.padChanges, 0);
+    EXPECT_GT(coverage.backspaceEdits, 0);
+    EXPECT_GT(coverage.pastedNumbers, 0);
     std::cout << "refusals " << coverage.refusals << ", VER HORIZ " << coverage.verHoriz
               << ", typed display " << coverage.displayTyping << ", full display "
-              << coverage.fullDisplay << ", pad changes " << coverage.padChanges << '\n';
+              << coverage.fullDisplay << ", pad changes " << coverage.padChanges
+              << ", Backspace edits " << coverage.backspaceEdits << ", pasted numbers "
+              << coverage.pastedNumbers << '\n';
 }
 
 }  // namespace

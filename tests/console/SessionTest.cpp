@@ -82,6 +82,8 @@ TEST(SessionLimits, ThePadHoldsAMegabyteAndRefusesMoreWithoutEffect) {
     session.perform(FocusCommand{Identifier{"1221", 1221}});
     EXPECT_TRUE(session.perform(keyCommand(KeyKind::Return)).has_value());
     EXPECT_TRUE(session.perform(keyCommand(KeyKind::Character, '5')).has_value());
+    EXPECT_TRUE(session.perform(PasteCommand{"5"}).has_value());
+    EXPECT_FALSE(session.perform(PasteCommand{""}).has_value());
     EXPECT_FALSE(session.perform(keyCommand(KeyKind::Backspace)).has_value());
     EXPECT_FALSE(session.perform(keyCommand(KeyKind::Character, '5')).has_value());
     EXPECT_EQ(session.window().text(kScratchPad).size(), Session::kPadCapacity);

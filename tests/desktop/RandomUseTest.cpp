@@ -6,6 +6,7 @@
 // new window then takes its place).
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QTest>
 #include <cstdlib>
@@ -66,6 +67,9 @@ const KeyStroke kKeys[] = {
     {Qt::Key_Down, Qt::NoModifier, "Down"},
     {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
     {Qt::Key_Delete, Qt::NoModifier, "Delete"},
+    {Qt::Key_C, Qt::ControlModifier, "Ctrl+C"},
+    {Qt::Key_V, Qt::ControlModifier, "Ctrl+V"},
+    {Qt::Key_Insert, Qt::ShiftModifier, "Shift+Insert"},
     {Qt::Key_Home, Qt::NoModifier, "Home"},
     {Qt::Key_A, Qt::NoModifier, "a"},
     {Qt::Key_C, Qt::AltModifier, "Alt+C"},
@@ -139,11 +143,27 @@ private:
         return QStringLiteral("key %1").arg(QLatin1String(stroke.name));
     }
 
-    // The system menu pops up over the background; it is dismissed.
+    // The system menu pops up over the background, a box's menu over a box.
+    // The system menu is dismissed; from a box's menu an entry is chosen now
+    // and then.
     QString rightClick(WindowDriver& driver) {
         const QPoint at(pick(driver.window.width()), pick(driver.window.height()));
         driver.rightClickAt(at);
-        driver.window.systemMenu()->hide();
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return QStringLiteral("right click at %1,%2").arg(at.x()).arg(at.y());
+        QList<QAction*> entries;
+        for (QAction* action : menu->actions()) {
+            if (action->isVisible() && menu != driver.window.systemMenu()) entries << action;
+        }
+        menu->hide();
+        if (!entries.isEmpty() && pick(2) == 0) {
+            QAction* chosen = entries[pick(entries.size())];
+            chosen->trigger();
+            return QStringLiteral("right click at %1,%2, %3")
+                .arg(at.x())
+                .arg(at.y())
+                .arg(chosen->text());
+        }
         return QStringLiteral("right click at %1,%2").arg(at.x()).arg(at.y());
     }
 

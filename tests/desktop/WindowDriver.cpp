@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QWindow>
 
 WindowDriver::WindowDriver() {
     window.show();
@@ -42,6 +43,14 @@ void WindowDriver::rightClickAt(const QPoint& windowPos) {
     const QPoint local = target->mapFrom(&window, windowPos);
     QContextMenuEvent event(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
     QApplication::sendEvent(target, &event);
+}
+
+void WindowDriver::rightClick(int id) {
+    QWidget* widget = control(id);
+    QWindow* handle = window.windowHandle();
+    const QPoint at = handle->mapFromGlobal(widget->mapToGlobal(widget->rect().center()));
+    QTest::mousePress(handle, Qt::RightButton, Qt::NoModifier, at);
+    QTest::mouseRelease(handle, Qt::RightButton, Qt::NoModifier, at);
 }
 
 void WindowDriver::press(Qt::Key key, Qt::KeyboardModifiers modifiers) {

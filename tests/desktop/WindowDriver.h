@@ -23,6 +23,9 @@ public:
 
     void click(int id, Qt::MouseButton button = Qt::LeftButton);
     void rightClickAt(const QPoint& windowPos);
+    // A right click on a control as the window system delivers it: Qt moves
+    // the focus and opens the context menu itself.
+    void rightClick(int id);
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Types each character as one key press on the main keyboard, or on the
     // numeric keypad when modifiers hold Qt::KeypadModifier.

@@ -24,8 +24,8 @@ constexpr std::uint32_t kFirstSeed = 1;
 constexpr int kRunTimeout = 60000;
 
 // What a pad session puts in place of every other command: long lines, many
-// lines, tabs and characters beyond ASCII, often typed after the focus has
-// been elsewhere.
+// lines, tabs and characters beyond ASCII, typed or pasted, often after the
+// focus has been elsewhere.
 constexpr std::string_view kPadCommands[] = {
     "focus 1221",
     "key Return",
@@ -40,6 +40,11 @@ constexpr std::string_view kPadCommands[] = {
     "type \xe2\x80\xa9",            // a paragraph separator
     "type \xc2\xa0\xe2\x80\xa8",    // a no-break space, a line separator
     "type \xcd\xb8",                // U+0378, not assigned yet
+    "paste 1,5 V\t\xc2\xb5",        // Ctrl+V in the pad: the text at the caret
+    "paste \xe2\x80\xa9 12",        // a paragraph separator in the pasted text
+    "copy",                         // the pad's own copy: nothing is selected
+    "copy 1007",
+    "key Delete",
 };
 
 QByteArray scriptFor(std::uint32_t seed, bool padWork) {

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +14,11 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QWindow>
 #include <algorithm>
 #include <variant>
 
+#include "BoxMenu.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 #include "ui/SystemMenu.h"
@@ -153,6 +156,9 @@ Refusal WindowPlayer::press(Key key) {
         case KeyKind::Backspace:
             sendKey(Qt::Key_Backspace, QStringLiteral("\b"));
             break;
+        case KeyKind::Delete:
+            sendKey(Qt::Key_Delete, QString());
+            break;
     }
     return std::nullopt;
 }
@@ -175,6 +181,32 @@ void WindowPlayer::menu(MenuEntry entry) {
             chooseFromSystemMenu(menuEntryText(varnock::kCommandClose));
             break;
     }
+}
+
+// Ctrl+C goes to whatever holds the focus; a box is copied from its menu.
+Refusal WindowPlayer::copy(const std::optional<Identifier>& box) {
+    if (!box) {
+        printCopied([this] { sendKey(Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier); });
+        return std::nullopt;
+    }
+    const ControlSpec* control = copyableControl(*box);
+    if (control == nullptr) return notCopyable(*box);
+    QWidget* widget = m_window->controlWidget(control->id);
+    printCopied([&] { chooseFromBoxMenu(widget, BoxMenu::kCopy); });
+    return std::nullopt;
+}
+
+// The text goes on the clipboard as another program would put it there,
+// then Ctrl+V goes to whatever holds the focus.
+Refusal WindowPlayer::paste(std::string_view text) {
+    if (padHasFocus()) {
+        if (Refusal full = checkPadRoom(shownText(varnock::kScratchPad).size(), text.size())) {
+            return full;
+        }
+    }
+    QGuiApplication::clipboard()->setText(toQString(text));
+    sendKey(Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+    return std::nullopt;
 }
 
 // ---- Input
@@ -234,6 +266,41 @@ void WindowPlayer::chooseFromSystemMenu(std::string_view entryText) {
         return;
     }
     QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(chosen).center());
+}
+
+// The right button goes through the window system's way in, as a real click
+// does, so that Qt opens the context menu itself.
+void WindowPlayer::chooseFromBoxMenu(QWidget* box, std::string_view entryText) {
+    QWindow* window = m_window->windowHandle();
+    const QPoint middle = window->mapFromGlobal(box->mapToGlobal(box->rect().center()));
+    QTest::mousePress(window, Qt::RightButton, Qt::NoModifier, middle);
+    QTest::mouseRelease(window, Qt::RightButton, Qt::NoModifier, middle);
+    auto* menu = m_window->findChild<QMenu*>(QStringLiteral("boxMenu"));
+    QAction* chosen = nullptr;
+    if (menu != nullptr) {
+        for (QAction* action : menu->actions()) {
+            if (action->text() == toQString(entryText)) chosen = action;
+        }
+    }
+    if (menu == nullptr || !menu->isVisible() || chosen == nullptr) {
+        qCritical("varnock-replay: the box's menu did not open with its entry");
+        return;
+    }
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(chosen).center());
+}
+
+template <typename Act>
+void WindowPlayer::printCopied(Act act) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    bool copied = false;
+    const QMetaObject::Connection watch =
+        QObject::connect(clipboard, &QClipboard::changed, [&copied](QClipboard::Mode mode) {
+            if (mode == QClipboard::Clipboard) copied = true;
+        });
+    act();
+    QCoreApplication::processEvents();
+    QObject::disconnect(watch);
+    if (copied) writeClipboard(m_out, clipboard->text().toStdString());
 }
 
 // A window manager brings the window back to the front when a box in front

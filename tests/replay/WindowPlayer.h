@@ -42,6 +42,8 @@ private:
     Refusal type(std::string_view text) override;
     void menu(varnock::console::MenuEntry entry) override;
     void dump() const override;
+    Refusal copy(const std::optional<varnock::console::Identifier>& box) override;
+    Refusal paste(std::string_view text) override;
 
     void clickWithMouse(QWidget* widget);
     void clickIntoPad();
@@ -49,6 +51,11 @@ private:
     // A key press and release sent to the widget that holds the focus.
     void sendKey(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = {});
     void chooseFromSystemMenu(std::string_view entryText);
+    // A right click on the box opens its context menu; the entry is clicked.
+    void chooseFromBoxMenu(QWidget* box, std::string_view entryText);
+    // Runs act and prints the text it put on the clipboard, if it put any.
+    template <typename Act>
+    void printCopied(Act act);
     // Lets the window finish what the last input started: pending events,
     // and the window's return to the front after a box has closed.
     void settle();

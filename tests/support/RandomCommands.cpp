@@ -4,6 +4,7 @@
 #include <random>
 #include <string_view>
 
+#include "ui/BoxNames.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 
@@ -13,13 +14,19 @@ namespace {
 constexpr int kCloseButton = 58112;
 
 // The keys a command may press, the closing Escape apart.
-constexpr std::array<std::string_view, 20> kKeys = {
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
-    ".", "+", "-", "*", "/", "=", "Return", "Return", "Backspace", "5"};
+// clang-format off
+constexpr std::array<std::string_view, 22> kKeys = {
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "+", "-", "*", "/", "=",
+    "Return", "Return", "Backspace", "Backspace", "Delete", "5"};
+// clang-format on
 
 // The lines a run repeats: digits by key and by mouse ("0" is 1091), the point.
 constexpr std::array<std::string_view, 5> kRunLines = {"key 0", "key 7", "click 1091", "key .",
                                                        "key 9"};
+
+// Clipboard texts: numbers the display takes, and some it refuses.
+constexpr std::array<std::string_view, 12> kPastes = {"12.5", "-0",  "1e3", ".5", " 7 ", "3.",
+                                                      "+2",   "1,5", "abc", "",   "1e",  "9 V"};
 
 // Pieces of pad text: digits, words, blanks and characters outside ASCII.
 constexpr std::array<std::string_view, 8> kTypings = {
@@ -31,11 +38,13 @@ public:
         : m_random(seed), m_options(options) {
         for (const ControlSpec& control : controls()) {
             if (control.id == kUnaddressed) continue;
-            if (takesClicks(control) && control.id != kCloseButton) m_clickable.push_back(control.id);
+            if (takesClicks(control) && control.id != kCloseButton)
+                m_clickable.push_back(control.id);
             // Return on a focused "CLOSE" would end the session as well.
             if (takesFocus(control) && (options.allowClose || control.id != kCloseButton)) {
                 m_focusable.push_back(control.id);
             }
+            if (isCopyableBox(control)) m_copyable.push_back(control.id);
         }
     }
 
@@ -48,18 +57,29 @@ public:
         const int roll = pick(1000);
         if (roll < 560) return "click " + std::to_string(m_clickable[pick(m_clickable.size())]);
         if (roll < 700) return "focus " + std::to_string(m_focusable[pick(m_focusable.size())]);
-        if (roll < 940) return "key " + std::string(kKeys[pick(kKeys.size())]);
+        if (roll < 915) return "key " + std::string(kKeys[pick(kKeys.size())]);
+        if (roll < 925) return copy();
+        if (roll < 940) return "paste " + std::string(kPastes[pick(kPastes.size())]);
         if (roll < 975) return "type " + std::string(kTypings[pick(kTypings.size())]);
         if (roll < 985) return "menu about";
         if (roll < 998 || !m_options.allowClose) return m_options.allowDump ? "dump" : "key 1";
         switch (pick(3)) {
-            case 0: return "click " + std::to_string(kCloseButton);
-            case 1: return "key Escape";
-            default: return "menu close";
+            case 0:
+                return "click " + std::to_string(kCloseButton);
+            case 1:
+                return "key Escape";
+            default:
+                return "menu close";
         }
     }
 
 private:
+    // Ctrl+C now and then, a box's menu more often.
+    std::string copy() {
+        if (pick(3) == 0) return "copy";
+        return "copy " + std::to_string(m_copyable[pick(m_copyable.size())]);
+    }
+
     std::string startRun() {
         m_runLine = std::string(kRunLines[pick(kRunLines.size())]);
         m_runLeft = 19 + pick(61);
@@ -74,6 +94,7 @@ private:
     RandomCommandOptions m_options;
     std::vector<int> m_clickable;
     std::vector<int> m_focusable;
+    std::vector<int> m_copyable;
     std::string m_runLine;
     std::size_t m_runLeft = 0;
 };

@@ -1,0 +1,17 @@
+#include "Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "ControlFactory.h"
+
+void putOnClipboard(std::string_view text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString copied = toQString(text);
+    clipboard->setText(copied, QClipboard::Clipboard);
+    if (clipboard->supportsSelection()) clipboard->setText(copied, QClipboard::Selection);
+}
+
+std::string clipboardText() {
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard).toStdString();
+}

@@ -1,0 +1,119 @@
+#include "ui/BoxNames.h"
+
+#include <algorithm>
+
+#include "form/FormRecord.h"
+
+namespace varnock {
+namespace {
+
+// A unit label may stand this many dialog units right of its box.
+constexpr int kBesideGap = 4;
+
+bool encloses(const DialogRect& outer, const DialogRect& inner) {
+    return inner.x >= outer.x && inner.y >= outer.y &&
+           inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+int area(const DialogRect& rect) { return rect.width * rect.height; }
+
+// A label that starts just after the box's right edge, on the box's line.
+bool standsBeside(const DialogRect& label, const DialogRect& box) {
+    const int gap = label.x - (box.x + box.width);
+    const bool sameLine = label.y < box.y + box.height && label.y + label.height > box.y;
+    return gap >= 0 && gap <= kBesideGap && sameLine;
+}
+
+const ControlSpec* captionLabelOf(const ControlSpec& box) {
+    for (const ControlSpec& control : controls()) {
+        if (control.kind == ControlKind::Label && control.caption == box.frame) return &control;
+    }
+    return nullptr;
+}
+
+const ControlSpec* unitLabelOf(const ControlSpec& box) {
+    for (const ControlSpec& control : controls()) {
+        if (control.kind != ControlKind::Label || control.caption == box.frame) continue;
+        const bool inOwnFrame = !box.frame.empty() && control.frame == box.frame;
+        if (inOwnFrame || standsBeside(control.rect, box.rect)) return &control;
+    }
+    return nullptr;
+}
+
+std::span<const int> unitRadiosOf(const ControlSpec& box) {
+    if (box.frame.empty()) return {};
+    for (const ControlSpec& control : controls()) {
+        if (control.kind != ControlKind::RadioButton || control.frame != box.frame) continue;
+        if (const RadioGroup* group = radioGroupOf(control.id)) return group->members;
+    }
+    return {};
+}
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+bool isCopyableBox(const ControlSpec& control) {
+    return control.kind == ControlKind::Edit && control.isVisible();
+}
+
+const ControlSpec* panelOf(const ControlSpec& control) {
+    const ControlSpec* panel = nullptr;
+    for (const ControlSpec& frame : controls()) {
+        if (frame.kind != ControlKind::GroupBox || &frame == &control) continue;
+        if (!encloses(frame.rect, control.rect)) continue;
+        if (panel == nullptr || area(frame.rect) > area(panel->rect)) panel = &frame;
+    }
+    return panel;
+}
+
+std::vector<const ControlSpec*> boxesOf(const ControlSpec& panel) {
+    std::vector<const ControlSpec*> boxes;
+    for (const ControlSpec& control : controls()) {
+        if (isCopyableBox(control) && panelOf(control) == &panel) boxes.push_back(&control);
+    }
+    return boxes;
+}
+
+BoxNaming namingOf(const ControlSpec& box) {
+    BoxNaming naming;
+    naming.caption = box.frame;
+    if (const ControlSpec* label = captionLabelOf(box)) naming.captionLabel = label->id;
+    naming.unitLabel = unitLabelOf(box);
+    naming.unitRadios = unitRadiosOf(box);
+    return naming;
+}
+
+std::string resultLine(std::string_view caption, std::string_view unit, std::string_view text) {
+    const std::string plain = plainCaption(caption);
+    std::string_view name = trimmed(plain);
+    if (name.ends_with(':')) name = trimmed(name.substr(0, name.size() - 1));
+    std::string line(name);
+    if (!unit.empty()) line.append(" (").append(plainCaption(unit)).append(")");
+    return line.append(": ").append(text);
+}
+
+ShownCaptions::ShownCaptions() {
+    for (int label : changingLabels()) m_captions.emplace_back(startCaption(label));
+}
+
+void ShownCaptions::set(int label, std::string_view caption) {
+    const std::span<const int> labels = changingLabels();
+    const auto found = std::find(labels.begin(), labels.end(), label);
+    if (found != labels.end())
+        m_captions.at(static_cast<std::size_t>(found - labels.begin())) = caption;
+}
+
+std::string_view ShownCaptions::caption(int label) const {
+    const std::span<const int> labels = changingLabels();
+    const auto found = std::find(labels.begin(), labels.end(), label);
+    if (found == labels.end()) return startCaption(label);
+    return m_captions.at(static_cast<std::size_t>(found - labels.begin()));
+}
+
+}  // namespace varnock

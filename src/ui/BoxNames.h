@@ -1,0 +1,60 @@
+// How a copy names the window's boxes, from the control table: the panel a
+// box belongs to, the caption that names it, and the unit shown beside it.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/Layout.h"
+
+namespace varnock {
+
+// The boxes that offer Copy: the display and the read-only result and input
+// boxes (every visible one-line box; the scratch pad has its own).
+bool isCopyableBox(const ControlSpec& control);
+
+// The outermost frame around the control, which is its panel; nullptr when
+// no frame encloses it.
+const ControlSpec* panelOf(const ControlSpec& control);
+
+// The copyable boxes of a panel, in table order.
+std::vector<const ControlSpec*> boxesOf(const ControlSpec& panel);
+
+// What names a box in a copy of its panel.
+struct BoxNaming {
+    // The caption of the frame or label that names the box, as stored.
+    std::string_view caption;
+    // The label that shows that caption, when the calculator may change it;
+    // kUnaddressed when the caption never changes.
+    int captionLabel = kUnaddressed;
+    // A label in the box's own frame or right beside it ("In mHz", "kms"),
+    // or nullptr.
+    const ControlSpec* unitLabel = nullptr;
+    // Radio buttons in the box's own frame that choose its unit ("kms",
+    // "miles"); empty when there are none.
+    std::span<const int> unitRadios;
+};
+BoxNaming namingOf(const ControlSpec& box);
+
+// One line of a panel's copy: "Return Loss (dB): 13.9794000867204", or with a
+// unit "Radio Horizon (kms): 12.5". The caption's mnemonic marks are resolved
+// and a trailing colon is dropped.
+std::string resultLine(std::string_view caption, std::string_view unit, std::string_view text);
+
+// The captions the calculator has given the labels that change, so that a
+// copy names a box as the window shows it. Every label starts with its
+// caption from the table.
+class ShownCaptions {
+public:
+    ShownCaptions();
+    void set(int label, std::string_view caption);
+    // The label's caption now; a label that never changes keeps the table's.
+    std::string_view caption(int label) const;
+
+private:
+    std::vector<std::string> m_captions;  // in the order of changingLabels()
+};
+
+}  // namespace varnock

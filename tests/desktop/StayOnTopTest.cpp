@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "StayOnTop.h"
@@ -39,13 +38,14 @@ QString stateOf(const CalcWindow& window) {
 // Runs the steps one after another inside the window's modal run; the last
 // one should end it.
 void runModally(CalcWindow& window, std::vector<std::function<void()>> steps) {
-    auto next = std::make_shared<std::function<void(std::size_t)>>();
-    *next = [&window, steps = std::move(steps), next](std::size_t index) {
+    // Timers still pending when the run ends die with their context.
+    QObject context;
+    std::function<void(std::size_t)> next = [&](std::size_t index) {
         if (index == steps.size()) return;
         steps[index]();
-        QTimer::singleShot(0, &window, [next, index] { (*next)(index + 1); });
+        QTimer::singleShot(0, &context, [&next, index] { next(index + 1); });
     };
-    QTimer::singleShot(0, &window, [next] { (*next)(0); });
+    QTimer::singleShot(0, &context, [&next] { next(0); });
     window.exec();
 }
 

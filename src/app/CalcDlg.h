@@ -11,6 +11,10 @@
 
 namespace varnock {
 
+// The panels' own types, which some of their helpers below take.
+struct InPlaceOutcome;
+enum class MathKey;
+
 class CCalcDlg : protected FormRecord {
 public:
     explicit CCalcDlg(WindowOps& window);
@@ -220,7 +224,9 @@ private:
     std::string ResultLine(const ControlSpec& box) const;
     void TypeDigit(char digit);
     void OperatorKey(int code);
-    double DegreeFactor() const;
+    // An in-place key's result into the display, or its refusal.
+    void PutOutcome(const InPlaceOutcome& outcome);
+    void MathKeyPressed(MathKey key);
     void RecomputePathLoss(double constant);
     void SetLosUnits(bool standard);
     double CutFraction() const;

@@ -14,6 +14,7 @@ namespace varnock {
 // The panels' own types, which some of their helpers below take.
 struct InPlaceOutcome;
 enum class MathKey;
+enum class PowerUnknown;
 
 class CCalcDlg : protected FormRecord {
 public:
@@ -227,16 +228,16 @@ private:
     // An in-place key's result into the display, or its refusal.
     void PutOutcome(const InPlaceOutcome& outcome);
     void MathKeyPressed(MathKey key);
-    void RecomputePathLoss(double constant);
+    void RecomputePathLoss(bool standard);
     void SetLosUnits(bool standard);
     double CutFraction() const;
-    double CutUnitFactor() const;
-    double CutFringing() const;
-    void RecomputeCutLength(double fraction, double unitFactor);
+    bool CutStandard() const;
+    bool CutFringing() const;
+    void RecomputeCutLength(double fraction, bool standard);
     void SetTiltUnits(bool standard);
     void ComputeBeamTilt(double h, double w, double t, bool standard);
-    int PowerMode() const;
-    void SetPowerMode(int mode);
+    PowerUnknown PowerMode() const;
+    void SetPowerMode(PowerUnknown mode);
 
     WindowOps& m_window;
     FieldTexts m_fieldTexts;

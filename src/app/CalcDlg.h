@@ -11,6 +11,11 @@
 
 namespace varnock {
 
+// The panels' own types, which some of their helpers below take.
+struct InPlaceOutcome;
+enum class MathKey;
+enum class PowerUnknown;
+
 class CCalcDlg : protected FormRecord {
 public:
     explicit CCalcDlg(WindowOps& window);
@@ -220,17 +225,19 @@ private:
     std::string ResultLine(const ControlSpec& box) const;
     void TypeDigit(char digit);
     void OperatorKey(int code);
-    double DegreeFactor() const;
-    void RecomputePathLoss(double constant);
+    // An in-place key's result into the display, or its refusal.
+    void PutOutcome(const InPlaceOutcome& outcome);
+    void MathKeyPressed(MathKey key);
+    void RecomputePathLoss(bool standard);
     void SetLosUnits(bool standard);
     double CutFraction() const;
-    double CutUnitFactor() const;
-    double CutFringing() const;
-    void RecomputeCutLength(double fraction, double unitFactor);
+    bool CutStandard() const;
+    bool CutFringing() const;
+    void RecomputeCutLength(double fraction, bool standard);
     void SetTiltUnits(bool standard);
     void ComputeBeamTilt(double h, double w, double t, bool standard);
-    int PowerMode() const;
-    void SetPowerMode(int mode);
+    PowerUnknown PowerMode() const;
+    void SetPowerMode(PowerUnknown mode);
 
     WindowOps& m_window;
     FieldTexts m_fieldTexts;

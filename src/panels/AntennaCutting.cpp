@@ -1,5 +1,7 @@
 // Length to cut an antenna element: a fraction of the wavelength, in
 // centimetres or inches, optionally 5 % shorter for capacitive fringing.
+#include "panels/AntennaCutting.h"
+
 #include "app/CalcDlg.h"
 #include "ui/Layout.h"
 
@@ -8,44 +10,50 @@ namespace {
 constexpr int kFrequencyBox = 1132;
 constexpr int kMetric = 1187;
 constexpr int kUnitLabel = 1188;
+// Metres per second, 3 x 10^8 rather than 299792458: the antenna cutting has
+// always used this figure.
+constexpr double kSpeedOfLight = 300000000;
+constexpr double kHertzPerMegahertz = 1000000;
 constexpr double kCentimetresPerMetre = 100;
+// Inches per metre: the antenna cutting has always used this figure.
 constexpr double kInchesPerMetre = 39.37;
+constexpr double kFringingShortening = 0.05;
 
 struct Fraction {
     int button;
     double value;
 };
-// "Full" is the case in which none of these is checked.
+enum FractionIndex { kQuarter, kThreeEighths, kHalf, kFiveEighths, kThreeQuarters, kFull };
+// "Full" is never read: it is the case in which none of the others is
+// checked.
 constexpr Fraction kFractions[] = {
-    {1137, 0.25}, {1138, 0.375}, {1139, 0.5}, {1140, 0.625}, {1141, 0.75},
+    {1137, 0.25}, {1138, 0.375}, {1139, 0.5}, {1140, 0.625}, {1141, 0.75}, {1142, 1},
 };
-constexpr double kFull = 1;
-
-double cutLength(double frequency, double unitFactor, double fraction, double fringing) {
-    const double wavelength = 300000000 / (frequency * 1000000);
-    const double x = (wavelength * unitFactor) * fraction;
-    return x - (x * fringing);
-}
 }  // namespace
 
+CutLengthResult computeCutLength(const CutLengthInput& input) {
+    const double unitsPerMetre =
+        input.units == UnitSystem::kMetric ? kCentimetresPerMetre : kInchesPerMetre;
+    const double shortening = input.fringing ? kFringingShortening : 0;
+    const double wavelength = kSpeedOfLight / (input.frequency * kHertzPerMegahertz);
+    const double x = (wavelength * unitsPerMetre) * input.fraction;
+    return {x - (x * shortening)};
+}
+
 double CCalcDlg::CutFraction() const {
-    for (const Fraction& fraction : kFractions) {
-        if (IsChecked(fraction.button)) return fraction.value;
+    for (int i = kQuarter; i < kFull; ++i) {
+        if (IsChecked(kFractions[i].button)) return kFractions[i].value;
     }
-    return kFull;
+    return kFractions[kFull].value;
 }
 
-double CCalcDlg::CutUnitFactor() const {
-    return IsChecked(kMetric) ? kCentimetresPerMetre : kInchesPerMetre;
-}
+bool CCalcDlg::CutStandard() const { return !IsChecked(kMetric); }
 
-double CCalcDlg::CutFringing() const { return IsChecked(kFringingCheckBox) ? 0.05 : 0; }
+bool CCalcDlg::CutFringing() const { return IsChecked(kFringingCheckBox); }
 
 void CCalcDlg::OnCutEnter() {
     const double v = ReadDisplay();
-    const double fraction = CutFraction();
-    const double unitFactor = CutUnitFactor();
-    const double fringing = CutFringing();
+    const CutLengthInput input{v, CutFraction(), unitSystem(CutStandard()), CutFringing()};
     if (!(v > 0)) {
         return RefuseInput(
             " Invalid Input, You are attempting to enter Zero from the Data Input Module.");
@@ -54,39 +62,45 @@ void CCalcDlg::OnCutEnter() {
     ShowAllFields();
     m_display = 0;
     ShowAllFields();
-    m_cutLength = cutLength(v, unitFactor, fraction, fringing);
+    m_cutLength = computeCutLength(input).length;
     ShowAllFields();
     EntryReset();
 }
 
 // Recomputes from the frequency box; silent while no frequency is present.
-void CCalcDlg::RecomputeCutLength(double fraction, double unitFactor) {
+void CCalcDlg::RecomputeCutLength(double fraction, bool standard) {
     const double f = ReadBox(kFrequencyBox);
-    const double fringing = CutFringing();
+    const bool fringing = CutFringing();
     if (!(f > 0)) return;
-    m_cutLength = cutLength(f, unitFactor, fraction, fringing);
+    m_cutLength = computeCutLength({f, fraction, unitSystem(standard), fringing}).length;
     ShowAllFields();
     EntryReset();
 }
 
-void CCalcDlg::OnCutQuarter() { RecomputeCutLength(0.25, CutUnitFactor()); }
-void CCalcDlg::OnCutThreeEighths() { RecomputeCutLength(0.375, CutUnitFactor()); }
-void CCalcDlg::OnCutHalf() { RecomputeCutLength(0.5, CutUnitFactor()); }
-void CCalcDlg::OnCutFiveEighths() { RecomputeCutLength(0.625, CutUnitFactor()); }
-void CCalcDlg::OnCutThreeQuarters() { RecomputeCutLength(0.75, CutUnitFactor()); }
-void CCalcDlg::OnCutFull() { RecomputeCutLength(kFull, CutUnitFactor()); }
+void CCalcDlg::OnCutQuarter() { RecomputeCutLength(kFractions[kQuarter].value, CutStandard()); }
+void CCalcDlg::OnCutThreeEighths() {
+    RecomputeCutLength(kFractions[kThreeEighths].value, CutStandard());
+}
+void CCalcDlg::OnCutHalf() { RecomputeCutLength(kFractions[kHalf].value, CutStandard()); }
+void CCalcDlg::OnCutFiveEighths() {
+    RecomputeCutLength(kFractions[kFiveEighths].value, CutStandard());
+}
+void CCalcDlg::OnCutThreeQuarters() {
+    RecomputeCutLength(kFractions[kThreeQuarters].value, CutStandard());
+}
+void CCalcDlg::OnCutFull() { RecomputeCutLength(kFractions[kFull].value, CutStandard()); }
 
 void CCalcDlg::OnCutMetric() {
     SetCaption(kUnitLabel, startCaption(kUnitLabel));
-    RecomputeCutLength(CutFraction(), kCentimetresPerMetre);
+    RecomputeCutLength(CutFraction(), false);
 }
 
 void CCalcDlg::OnCutStandard() {
     SetCaption(kUnitLabel, "Inches");
-    RecomputeCutLength(CutFraction(), kInchesPerMetre);
+    RecomputeCutLength(CutFraction(), true);
 }
 
-void CCalcDlg::OnCutFringing() { RecomputeCutLength(CutFraction(), CutUnitFactor()); }
+void CCalcDlg::OnCutFringing() { RecomputeCutLength(CutFraction(), CutStandard()); }
 
 void CCalcDlg::OnCutHelp() {
     ShowHelp(

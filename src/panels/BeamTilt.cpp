@@ -1,4 +1,6 @@
 // Where a down-tilted antenna's vertical beam meets the ground.
+#include "panels/BeamTilt.h"
+
 #include <cmath>
 
 #include "app/CalcDlg.h"
@@ -11,28 +13,68 @@ constexpr int kBeamwidthBox = 1134;
 constexpr int kDowntiltBox = 1155;
 constexpr int kUpperLobeBox = 1166;
 constexpr int kMetric = 1169;
+// The doubles nearest pi/180 and 1/5280.
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kMilesPerFoot = 0.0001893939393939394;
+// Feet per metre (the double nearest 3937/1200): the beam tilt has always
+// used this figure.
+constexpr double kFeetPerMetre = 3.2808333333333333;
+// Kilometres per mile: the beam tilt has always used this figure.
+constexpr double kKilometresPerMile = 1.609344;
+// Standard units: the height is in feet and the distances in miles already.
+constexpr double kSameUnit = 1.0;
+// What an upper edge along the horizontal is given before the sign test, so
+// that it is marked like one above it.
+constexpr double kAlongTheHorizontal = -1;
+constexpr std::string_view kAboveHorizonMarker = "VER HORIZ";
 
 // m_lblHorizonUnit, m_lblMainUnit, m_lblLowerUnit, m_lblUpperUnit.
 constexpr int kHaatLabel = 1175;
 constexpr int kDistanceLabels[] = {1171, 1173, 1172, 1174};
 
-struct TiltUnits {
-    double heightFactor;    // to feet
-    double distanceFactor;  // from miles
-    std::string_view haatCaption;
-    std::string_view distanceCaption;
+struct UnitFactors {
+    double heightToFeet;
+    double milesToDistance;
+};
+
+UnitFactors factorsFor(UnitSystem units) {
+    if (units == UnitSystem::kStandard) return {kSameUnit, kSameUnit};
+    return {kFeetPerMetre, kKilometresPerMile};
+}
+
+struct UnitCaptions {
+    std::string_view haat;
+    std::string_view distance;
 };
 
 // Metric is the window's start: its captions are the table's.
-const TiltUnits& unitsFor(bool standard) {
-    static const TiltUnits metric{3.2808333333333333, 1.609344, startCaption(kHaatLabel),
-                                  startCaption(kDistanceLabels[0])};
-    static const TiltUnits imperial{1.0, 1.0, "Ant. HAAT (feet)", "mi."};
-    return standard ? imperial : metric;
+UnitCaptions captionsFor(bool standard) {
+    if (standard) return {"Ant. HAAT (feet)", "mi."};
+    return {startCaption(kHaatLabel), startCaption(kDistanceLabels[0])};
 }
 }  // namespace
+
+// Feet to miles to the unit of the mode, left to right; only the upper edge
+// is tested, by the sign of its distance.
+BeamTiltResult computeBeamTilt(const BeamTiltInput& input) {
+    const UnitFactors factors = factorsFor(input.units);
+    const double a = factors.heightToFeet;
+    const double b = factors.milesToDistance;
+    const double beta = input.beamwidth * kRadiansPerDegree;
+    const double tau = input.tilt * kRadiansPerDegree;
+    const double feet = a * input.height;
+    BeamTiltResult result{};
+    result.horizon = std::sqrt(feet + feet) * b;
+    result.mainLobe = feet / std::tan(tau) * kMilesPerFoot * b;
+    const double half = beta * 0.5;
+    const double u = tau - half;
+    double upper = feet / std::tan(u) * kMilesPerFoot * b;
+    if (u == 0) upper = kAlongTheHorizontal;
+    result.lowerLobe = feet / std::tan(half + tau) * kMilesPerFoot * b;
+    result.upperAtOrAboveHorizontal = upper < 0;
+    result.upperLobe = result.upperAtOrAboveHorizontal ? 0 : upper;
+    return result;
+}
 
 void CCalcDlg::OnTiltEnterHaat() {
     const double v = ReadDisplay();
@@ -58,35 +100,19 @@ void CCalcDlg::OnTiltEnterDowntilt() {
     TakeInput(m_tiltDowntilt, v);
 }
 
-// Distances in the unit of the mode; an upper edge at or above the horizontal
-// never reaches the ground and is marked "VER HORIZ" instead.
+// The marker follows the upper edge's "0" in its box; the field stays 0.
 void CCalcDlg::ComputeBeamTilt(double h, double w, double t, bool standard) {
-    const TiltUnits& units = unitsFor(standard);
-    const double a = units.heightFactor;
-    const double b = units.distanceFactor;
-    const double beta = w * kRadiansPerDegree;
-    const double tau = t * kRadiansPerDegree;
-    const double feet = a * h;
-    const double horizon = std::sqrt(feet + feet) * b;
-    const double main = feet / std::tan(tau) * kMilesPerFoot * b;
-    const double half = beta * 0.5;
-    const double u = tau - half;
-    double upper = feet / std::tan(u) * kMilesPerFoot * b;
-    if (u == 0) upper = -1;
-
-    m_tiltHorizon = horizon;
+    const BeamTiltResult result = computeBeamTilt({h, w, t, unitSystem(standard)});
+    m_tiltHorizon = result.horizon;
     ShowAllFields();
-    m_tiltMainLobe = main;
+    m_tiltMainLobe = result.mainLobe;
     ShowAllFields();
-    m_tiltLowerLobe = feet / std::tan(half + tau) * kMilesPerFoot * b;
+    m_tiltLowerLobe = result.lowerLobe;
     ShowAllFields();
-    if (upper < 0) {
-        m_tiltUpperLobe = 0;
-        ShowAllFields();
-        m_window.setBoxText(kUpperLobeBox, BoxText(kUpperLobeBox) + "VER HORIZ");
-    } else {
-        m_tiltUpperLobe = upper;
-        ShowAllFields();
+    m_tiltUpperLobe = result.upperLobe;
+    ShowAllFields();
+    if (result.upperAtOrAboveHorizontal) {
+        m_window.setBoxText(kUpperLobeBox, BoxText(kUpperLobeBox).append(kAboveHorizonMarker));
     }
     EntryReset();
 }
@@ -104,9 +130,9 @@ void CCalcDlg::OnTiltCalculate() {
 
 // The inputs keep their numbers, read in the new unit.
 void CCalcDlg::SetTiltUnits(bool standard) {
-    const TiltUnits& units = unitsFor(standard);
-    SetCaption(kHaatLabel, units.haatCaption);
-    for (int label : kDistanceLabels) SetCaption(label, units.distanceCaption);
+    const UnitCaptions captions = captionsFor(standard);
+    SetCaption(kHaatLabel, captions.haat);
+    for (int label : kDistanceLabels) SetCaption(label, captions.distance);
     const double h = ReadBox(kHaatBox);
     const double w = ReadBox(kBeamwidthBox);
     const double t = ReadBox(kDowntiltBox);

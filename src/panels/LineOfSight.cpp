@@ -1,4 +1,6 @@
 // Distance to the radio horizon from an antenna height.
+#include "panels/LineOfSight.h"
+
 #include <cmath>
 
 #include "app/CalcDlg.h"
@@ -10,19 +12,24 @@ constexpr int kHeightBox = 1126;
 constexpr int kStandard = 1131;
 constexpr int kHeightUnitLabel = 1135;
 constexpr int kDistanceUnitLabel = 1136;
+// Feet per metre: the line of sight has always used this figure.
+constexpr double kFeetPerMetre = 3.281;
+// Kilometres per mile: the line of sight has always used this figure.
+constexpr double kKilometresPerMile = 1.609344;
 
 // Miles from feet: the square root of twice the height.
 double horizonMiles(double feet) { return std::sqrt(feet + feet); }
 
 // Kilometres from metres, through feet and miles.
 double horizonKilometres(double metres) {
-    return std::sqrt((metres * 3.281) + (metres * 3.281)) * 1.609344;
-}
-
-double horizon(double height, bool standard) {
-    return standard ? horizonMiles(height) : horizonKilometres(height);
+    return std::sqrt((metres * kFeetPerMetre) + (metres * kFeetPerMetre)) * kKilometresPerMile;
 }
 }  // namespace
+
+LineOfSightResult computeLineOfSight(const LineOfSightInput& input) {
+    if (input.units == UnitSystem::kStandard) return {horizonMiles(input.height)};
+    return {horizonKilometres(input.height)};
+}
 
 void CCalcDlg::OnLosEnter() {
     const double v = ReadDisplay();
@@ -33,7 +40,7 @@ void CCalcDlg::OnLosEnter() {
     ShowAllFields();
     m_display = 0;
     ShowAllFields();
-    m_losDistance = horizon(v, IsChecked(kStandard));
+    m_losDistance = computeLineOfSight({v, unitSystem(IsChecked(kStandard))}).distance;
     ShowAllFields();
     EntryReset();
 }
@@ -44,7 +51,7 @@ void CCalcDlg::SetLosUnits(bool standard) {
     SetCaption(kHeightUnitLabel, standard ? "In Feet" : startCaption(kHeightUnitLabel));
     SetCaption(kDistanceUnitLabel, standard ? "In Miles" : startCaption(kDistanceUnitLabel));
     const double h = ReadBox(kHeightBox);
-    m_losDistance = horizon(h, standard);
+    m_losDistance = computeLineOfSight({h, unitSystem(standard)}).distance;
     ShowAllFields();
     m_display = 0;
     ShowAllFields();

@@ -1,5 +1,7 @@
 // Free space path loss from a frequency in MHz and a distance in kilometres
 // or miles.
+#include "panels/PathLoss.h"
+
 #include <cmath>
 
 #include "app/CalcDlg.h"
@@ -10,13 +12,20 @@ namespace {
 constexpr int kFrequencyBox = 1114;
 constexpr int kDistanceBox = 1115;
 constexpr int kKms = 1147;
+constexpr double kDbPerDecade = 20;
+// dB for a distance in kilometres and in miles: the path loss has always used
+// these figures.
 constexpr double kKmsConstant = 32.4;
 constexpr double kMilesConstant = 36.6;
-
-double pathLoss(double distance, double frequency, double constant) {
-    return (20 * std::log10(distance) + 20 * std::log10(frequency)) + constant;
-}
 }  // namespace
+
+// The distance term first, then the frequency term, the constant last.
+PathLossResult computePathLoss(const PathLossInput& input) {
+    const double constant = input.units == UnitSystem::kMetric ? kKmsConstant : kMilesConstant;
+    return {
+        (kDbPerDecade * std::log10(input.distance) + kDbPerDecade * std::log10(input.frequency)) +
+        constant};
+}
 
 void CCalcDlg::OnFsplEnterFrequency() {
     const double v = ReadDisplay();
@@ -34,28 +43,28 @@ void CCalcDlg::OnFsplEnterDistance() {
 void CCalcDlg::OnFsplLoss() {
     const double f = ReadBox(kFrequencyBox);
     const double d = ReadBox(kDistanceBox);
-    const double k = IsChecked(kKms) ? kKmsConstant : kMilesConstant;
+    const UnitSystem units = IsChecked(kKms) ? UnitSystem::kMetric : UnitSystem::kStandard;
     if (!(f > 0)) ShowExclamation(" Invalid Operation, There is no entry for Frequency.");
     if (!(d > 0)) return ShowExclamation("Invalid Operation: There is no entry for Distance.");
     if (!(f > 0)) return;
-    m_fsplLoss = pathLoss(d, f, k);
+    m_fsplLoss = computePathLoss({f, d, units}).loss;
     ShowAllFields();
     EntryReset();
 }
 
 // The distance keeps its number; only the loss is computed for the new unit.
-void CCalcDlg::RecomputePathLoss(double constant) {
+void CCalcDlg::RecomputePathLoss(bool standard) {
     const double f = ReadBox(kFrequencyBox);
     const double d = ReadBox(kDistanceBox);
     if (!(f > 0 && d > 0)) return;
-    m_fsplLoss = pathLoss(d, f, constant);
+    m_fsplLoss = computePathLoss({f, d, unitSystem(standard)}).loss;
     ShowAllFields();
     EntryReset();
 }
 
-void CCalcDlg::OnFsplKms() { RecomputePathLoss(kKmsConstant); }
+void CCalcDlg::OnFsplKms() { RecomputePathLoss(false); }
 
-void CCalcDlg::OnFsplMiles() { RecomputePathLoss(kMilesConstant); }
+void CCalcDlg::OnFsplMiles() { RecomputePathLoss(true); }
 
 void CCalcDlg::OnFsplHelpFrequency() {
     ShowHelp(

@@ -1,4 +1,6 @@
 // Two of input power, output power and their ratio in dB give the third.
+#include "panels/PowerRatio.h"
+
 #include <cmath>
 #include <string>
 
@@ -8,15 +10,15 @@
 
 namespace varnock {
 namespace {
-constexpr int kFirstBox = 1156;
-constexpr int kSecondBox = 1157;
 constexpr int kDbMode = 1178;
 constexpr int kPinMode = 1179;
+constexpr int kFirstBox = 1156;
+constexpr int kSecondBox = 1157;
 constexpr int kFirstLabel = 1182;
 constexpr int kSecondLabel = 1183;
 constexpr int kResultLabel = 1184;
-
-enum Mode { kDb, kPin, kPout };
+constexpr double kDbPerDecade = 10;
+constexpr double kExponentScale = 0.1;
 
 // What each box holds in each mode, named by the label whose start caption
 // says it: the three quantities trade places between the boxes.
@@ -25,28 +27,45 @@ struct ModeLabels {
     int second;
     int result;
 };
+// In the order of PowerUnknown.
 constexpr ModeLabels kLabels[] = {
     {kFirstLabel, kSecondLabel, kResultLabel},  // "dB"
     {kResultLabel, kSecondLabel, kFirstLabel},  // "Pin"
     {kResultLabel, kFirstLabel, kSecondLabel},  // "Pout"
 };
 
+const ModeLabels& labelsOf(PowerUnknown mode) { return kLabels[static_cast<std::size_t>(mode)]; }
+
 std::string cannotBeZero(int label) {
     return "Invalid Input: " + std::string(startCaption(label)) + " can not be Zero.";
 }
 }  // namespace
 
-int CCalcDlg::PowerMode() const {
-    if (IsChecked(kDbMode)) return kDb;
-    if (IsChecked(kPinMode)) return kPin;
-    return kPout;
+PowerRatioResult computePowerRatio(const PowerRatioInput& input) {
+    const double a = input.first;
+    const double b = input.second;
+    switch (input.unknown) {
+        case PowerUnknown::kRatio:
+            return {kDbPerDecade * std::log10(b / a)};
+        case PowerUnknown::kInput:
+            return {b / std::pow(10.0, a * kExponentScale)};
+        case PowerUnknown::kOutput:
+            return {std::pow(10.0, a * kExponentScale) * b};
+    }
+    return {};  // not reached: every mode is handled above
+}
+
+PowerUnknown CCalcDlg::PowerMode() const {
+    if (IsChecked(kDbMode)) return PowerUnknown::kRatio;
+    if (IsChecked(kPinMode)) return PowerUnknown::kInput;
+    return PowerUnknown::kOutput;
 }
 
 // The first box takes a power in "dB" mode and a ratio in dB, of any sign,
 // in the other two.
 void CCalcDlg::OnPowerEnterIn() {
     const double v = ReadDisplay();
-    const bool accepted = PowerMode() == kDb ? v > 0 : true;
+    const bool accepted = PowerMode() == PowerUnknown::kRatio ? v > 0 : true;
     if (!accepted) return RefuseInput(kMustBeGreaterThanZero);
     TakeInput(m_powerIn, v);
 }
@@ -57,28 +76,25 @@ void CCalcDlg::OnPowerEnterOut() {
     TakeInput(m_powerOut, v);
 }
 
+// A power of zero is refused, named by its box's label in the mode; the
+// ratio in dB may be anything.
 void CCalcDlg::OnPowerEquals() {
     const double a = ReadBox(kFirstBox);
     const double b = ReadBox(kSecondBox);
-    const int mode = PowerMode();
-    const ModeLabels& labels = kLabels[mode];
-    double result = 0;
-    if (mode == kDb) {
-        if (a == 0) return ShowExclamation(cannotBeZero(labels.first));
-        if (b == 0) return ShowExclamation(cannotBeZero(labels.second));
-        result = 10 * std::log10(b / a);
-    } else {
-        if (b == 0) return ShowExclamation(cannotBeZero(labels.second));
-        result = mode == kPin ? b / std::pow(10.0, a * 0.1) : std::pow(10.0, a * 0.1) * b;
+    const PowerUnknown unknown = PowerMode();
+    const ModeLabels& labels = labelsOf(unknown);
+    if (unknown == PowerUnknown::kRatio && a == 0) {
+        return ShowExclamation(cannotBeZero(labels.first));
     }
-    m_powerRatio = result;
+    if (b == 0) return ShowExclamation(cannotBeZero(labels.second));
+    m_powerRatio = computePowerRatio({unknown, a, b}).value;
     ShowAllFields();
     EntryReset();
 }
 
 // Every click, on the checked radio too, relabels and empties the boxes.
-void CCalcDlg::SetPowerMode(int mode) {
-    const ModeLabels& labels = kLabels[mode];
+void CCalcDlg::SetPowerMode(PowerUnknown mode) {
+    const ModeLabels& labels = labelsOf(mode);
     SetCaption(kFirstLabel, startCaption(labels.first));
     SetCaption(kSecondLabel, startCaption(labels.second));
     SetCaption(kResultLabel, startCaption(labels.result));
@@ -90,9 +106,9 @@ void CCalcDlg::SetPowerMode(int mode) {
     ShowAllFields();
 }
 
-void CCalcDlg::OnPowerModeDb() { SetPowerMode(kDb); }
-void CCalcDlg::OnPowerModePin() { SetPowerMode(kPin); }
-void CCalcDlg::OnPowerModePout() { SetPowerMode(kPout); }
+void CCalcDlg::OnPowerModeDb() { SetPowerMode(PowerUnknown::kRatio); }
+void CCalcDlg::OnPowerModePin() { SetPowerMode(PowerUnknown::kInput); }
+void CCalcDlg::OnPowerModePout() { SetPowerMode(PowerUnknown::kOutput); }
 
 void CCalcDlg::OnPowerHelp() {
     ShowHelp(

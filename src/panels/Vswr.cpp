@@ -1,5 +1,7 @@
 // Return loss, reflection coefficient, VSWR and the impedance extremes of a
 // 50 ohm line from a wattmeter's forward and reflected readings.
+#include "panels/Vswr.h"
+
 #include <cmath>
 
 #include "app/CalcDlg.h"
@@ -9,7 +11,22 @@ namespace {
 constexpr int kForwardBox = 1189;
 constexpr int kReflectedBox = 1196;
 constexpr double kLineImpedance = 50;
+constexpr double kDbPerDecade = 10;
 }  // namespace
+
+// Each step takes the value the step before gave.
+VswrResult computeVswr(const VswrInput& input) {
+    const double f = input.forward;
+    const double r = input.reflected;
+    VswrResult result{};
+    result.returnLoss = kDbPerDecade * std::log10(f / r);
+    result.reflectionCoefficient = std::sqrt(r / f);
+    const double rho = result.reflectionCoefficient;
+    result.vswr = (rho + 1) / (1 - rho);
+    result.zMax = result.vswr * kLineImpedance;
+    result.zMin = kLineImpedance / result.vswr;
+    return result;
+}
 
 void CCalcDlg::OnVswrEnterForward() {
     const double v = ReadDisplay();
@@ -24,9 +41,9 @@ void CCalcDlg::OnVswrEnterReflected() {
     TakeInput(m_reflPower, v);
 }
 
-// Each step takes the value the step before stored. A reflected reading above
-// the forward one is a misreading (swapped leads, wrong scale) and is refused
-// rather than turned into a coefficient above 1 and negative impedances.
+// A reflected reading above the forward one is a misreading (swapped leads,
+// wrong scale) and is refused rather than turned into a coefficient above 1
+// and negative impedances.
 void CCalcDlg::OnVswrCalculate() {
     const double f = ReadBox(kForwardBox);
     const double r = ReadBox(kReflectedBox);
@@ -36,15 +53,16 @@ void CCalcDlg::OnVswrCalculate() {
         return ShowExclamation(
             " Invalid Operation, Reflected Power can not be greater than Forward Power.");
     }
-    m_returnLoss = 10 * std::log10(f / r);
+    const VswrResult result = computeVswr({f, r});
+    m_returnLoss = result.returnLoss;
     ShowAllFields();
-    m_reflCoeff = std::sqrt(r / f);
+    m_reflCoeff = result.reflectionCoefficient;
     ShowAllFields();
-    m_vswr = (m_reflCoeff + 1) / (1 - m_reflCoeff);
+    m_vswr = result.vswr;
     ShowAllFields();
-    m_zMax = m_vswr * kLineImpedance;
+    m_zMax = result.zMax;
     ShowAllFields();
-    m_zMin = kLineImpedance / m_vswr;
+    m_zMin = result.zMin;
     ShowAllFields();
     EntryReset();
 }

@@ -83,7 +83,7 @@ void CCalcDlg::ComputeBeamTilt(double h, double w, double t, bool standard) {
     if (upper < 0) {
         m_tiltUpperLobe = 0;
         ShowAllFields();
-        m_window.setBoxText(kUpperLobeBox, BoxText(kUpperLobeBox) + "VER HORIZ");
+        SetBoxText(kUpperLobeBox, BoxText(kUpperLobeBox) + "VER HORIZ");
     } else {
         m_tiltUpperLobe = upper;
         ShowAllFields();

@@ -29,6 +29,9 @@ public:
     // The widget of a control of the table (hidden ones included), or nullptr.
     QWidget* controlWidget(int id) const;
 
+    // What the calculator holds the window shows.
+    const varnock::CalcState& calculatorState() const { return m_calc.state(); }
+
     // The context menu that stands in for the system menu.
     QMenu* systemMenu() const { return m_systemMenu; }
 

@@ -13,11 +13,13 @@ const ControlSpec* copyableBox(int id) {
 }  // namespace
 
 std::string CCalcDlg::OnCopy(int box) {
+    const ActScope act(*this);
     FinishTyping();
-    return copyableBox(box) != nullptr ? m_window.boxText(box) : std::string();
+    return copyableBox(box) != nullptr ? m_state.text(box) : std::string();
 }
 
 std::string CCalcDlg::OnCopyAllResults(int box) {
+    const ActScope act(*this);
     FinishTyping();
     const ControlSpec* control = copyableBox(box);
     if (control == nullptr) return {};
@@ -33,19 +35,18 @@ std::string CCalcDlg::OnCopyAllResults(int box) {
 
 // The caption and unit as the window shows them now: labels the calculator
 // relabels give their present captions, unit radios the checked one's.
-std::string CCalcDlg::ResultLine(const ControlSpec& box) const {
+std::string CCalcDlg::ResultLine(const ControlSpec& box) {
     const BoxNaming naming = namingOf(box);
-    const std::string_view caption = naming.captionLabel == kUnaddressed
-                                         ? naming.caption
-                                         : m_captions.caption(naming.captionLabel);
+    const std::string_view caption =
+        naming.captionLabel == kUnaddressed ? naming.caption : m_state.caption(naming.captionLabel);
     std::string_view unit;
     if (const ControlSpec* label = naming.unitLabel) {
-        unit = label->id == kUnaddressed ? label->caption : m_captions.caption(label->id);
+        unit = label->id == kUnaddressed ? label->caption : m_state.caption(label->id);
     }
     for (int radio : naming.unitRadios) {
         if (IsChecked(radio)) unit = startCaption(radio);
     }
-    return resultLine(caption, unit, m_window.boxText(box.id));
+    return resultLine(caption, unit, m_state.text(box.id));
 }
 
 }  // namespace varnock

@@ -10,12 +10,17 @@ namespace varnock {
 CCalcDlg::CCalcDlg(WindowOps& window) : m_window(window) {}
 
 void CCalcDlg::OnInitDialog() {
+    const ActScope act(*this);
     ShowAllFields();
     for (const RadioGroup& group : radioGroups()) SetCheck(group.defaultMember(), true);
 }
 
+// The click's marks move first, as the window system moves them, then the
+// control's operation runs.
 bool CCalcDlg::OnClicked(int id) {
+    const ActScope act(*this);
     FinishTyping();
+    applyClickMarks(m_state, id);
     ClickHandler handler = findClickHandler(id);
     if (handler == nullptr) return false;
     (this->*handler)();
@@ -23,6 +28,7 @@ bool CCalcDlg::OnClicked(int id) {
 }
 
 bool CCalcDlg::OnSetFocus(int id) {
+    const ActScope act(*this);
     FinishTyping();
     ClickHandler handler = findFocusHandler(id);
     if (handler == nullptr) return false;
@@ -31,11 +37,30 @@ bool CCalcDlg::OnSetFocus(int id) {
 }
 
 void CCalcDlg::OnSysCommand(unsigned nID) {
+    const ActScope act(*this);
     FinishTyping();
     if ((nID & 0xFFF0) == kAboutCommand) m_window.runAboutBox();
 }
 
 void CCalcDlg::OnCancel() { m_window.endDialog(); }
+
+void CCalcDlg::OnPadEdited(std::string_view text) {
+    const ActScope act(*this);
+    m_state.setText(kScratchPad, text);
+    OnOtherAct();
+}
+
+void CCalcDlg::OnPadTyped(std::string_view text) {
+    const ActScope act(*this);
+    m_state.appendText(kScratchPad, text);
+    OnOtherAct();
+}
+
+void CCalcDlg::OnPadErased(std::size_t bytes) {
+    const ActScope act(*this);
+    m_state.eraseTextEnd(kScratchPad, bytes);
+    OnOtherAct();
+}
 
 // A box that received the focus hands it back: the user cannot type into it.
 void CCalcDlg::OnFocusBounce() {
@@ -44,17 +69,46 @@ void CCalcDlg::OnFocusBounce() {
 }
 
 void CCalcDlg::ShowAllFields() {
+    m_shownRecord = record();
+    m_showPending = true;
+}
+
+void CCalcDlg::WritePendingFields() {
+    if (!m_showPending) return;
+    m_showPending = false;
     const auto fields = formFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        m_window.setBoxText(fields[i].box, m_fieldTexts.text(i, fields[i], record()));
+        m_state.setText(fields[i].box, m_fieldTexts.text(i, fields[i], m_shownRecord));
     }
 }
 
-std::string CCalcDlg::BoxText(int id) const { return m_window.boxText(id).substr(0, kMaxBoxText); }
+void CCalcDlg::PublishChanges() {
+    WritePendingFields();
+    if (m_publishing) return;
+    m_publishing = true;
+    while (m_state.hasChanges()) {
+        m_state.takeChanges(m_published);
+        m_window.stateChanged(m_published.view());
+    }
+    m_publishing = false;
+}
 
-double CCalcDlg::ReadBox(int id) const { return parseNumber(m_window.boxText(id)); }
+std::string CCalcDlg::BoxText(int id) {
+    WritePendingFields();
+    return m_state.text(id).substr(0, kMaxBoxText);
+}
 
-double CCalcDlg::ReadDisplay() const { return ReadBox(1007); }
+double CCalcDlg::ReadBox(int id) {
+    WritePendingFields();
+    return parseNumber(m_state.text(id));
+}
+
+double CCalcDlg::ReadDisplay() { return ReadBox(kDisplayBox); }
+
+void CCalcDlg::SetBoxText(int id, std::string_view text) {
+    WritePendingFields();
+    m_state.setText(id, text);
+}
 
 void CCalcDlg::EntryReset() {
     m_pointAllowed = 1.0;
@@ -81,34 +135,24 @@ void CCalcDlg::RefuseInput(std::string_view message) {
     ShowAllFields();
 }
 
-void CCalcDlg::ConvertDisplay(double (*convert)(double)) { PutResult(convert(ReadDisplay())); }
-
-void CCalcDlg::ConvertPositiveDisplay(double (*convert)(double)) {
-    const double x = ReadDisplay();
-    if (!(x > 0)) {
-        RefuseInput(kMustBeGreaterThanZero);
-        return;
-    }
-    PutResult(convert(x));
-}
-
 void CCalcDlg::ShowExclamation(std::string_view message) {
+    PublishChanges();
     m_window.messageBox(message, MessageIcon::Exclamation);
 }
 
-void CCalcDlg::ShowHelp(std::string_view text) { m_window.messageBox(text, MessageIcon::Question); }
+void CCalcDlg::ShowHelp(std::string_view text) {
+    PublishChanges();
+    m_window.messageBox(text, MessageIcon::Question);
+}
 
 void CCalcDlg::Beep() { m_window.beep(); }
 
 void CCalcDlg::FocusMainWindow() { m_window.focusMainWindow(); }
 
-bool CCalcDlg::IsChecked(int id) const { return m_window.checkState(id) == 1; }
+bool CCalcDlg::IsChecked(int id) const { return m_state.check(id) == 1; }
 
-void CCalcDlg::SetCheck(int id, bool checked) { m_window.setCheckState(id, checked ? 1 : 0); }
+void CCalcDlg::SetCheck(int id, bool checked) { m_state.setCheck(id, checked ? 1 : 0); }
 
-void CCalcDlg::SetCaption(int id, std::string_view caption) {
-    m_captions.set(id, caption);
-    m_window.setCaption(id, caption);
-}
+void CCalcDlg::SetCaption(int id, std::string_view caption) { m_state.setCaption(id, caption); }
 
 }  // namespace varnock

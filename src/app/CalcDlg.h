@@ -1,10 +1,13 @@
-// The main window's logic: the form record and one handler per control
-// notification. It draws nothing itself; it asks its WindowOps.
+// The main window's logic: the form record, what the window shows, and one
+// handler per control notification. Each act of the user comes in through one
+// of the public entry points below, changes the state, and ends with one
+// notification of what changed; the window draws that and nothing else.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "app/CalcState.h"
 #include "form/FormRecord.h"
 #include "form/WindowOps.h"
 #include "ui/BoxNames.h"
@@ -37,6 +40,8 @@ public:
     void OnCancel();
 
     const FormRecord& record() const { return *this; }
+    // What the window shows: every box's text, caption and mark.
+    const CalcState& state() const { return m_state; }
 
     // Window lifecycle
     void OnFocusBounce();
@@ -74,6 +79,12 @@ public:
     // a control without a set-focus operation, typing into the scratch pad, a
     // menu opened): the number being typed is finished.
     void OnOtherAct();
+
+    // The user edited the scratch pad: its whole text now, text typed at its
+    // end, or bytes erased from its end. Each is another act as above.
+    void OnPadEdited(std::string_view text);
+    void OnPadTyped(std::string_view text);
+    void OnPadErased(std::size_t bytes);
 
     // Data Input Module: arithmetic chain
     void OnAdd();
@@ -184,14 +195,20 @@ public:
     void OnPadClear();
 
 protected:
-    // Writes every number of the record into its box.
+    // Writes every number of the record, as it is now, into its box. The
+    // texts are formatted once, when a box is next read or written or the act
+    // ends, so an act pays for one showing however often it shows.
     void ShowAllFields();
     // A box's text as read through a 64-byte buffer: at most 63 characters.
-    std::string BoxText(int id) const;
+    std::string BoxText(int id);
     // The number in a box's text, read through a 64-byte buffer.
-    double ReadBox(int id) const;
+    double ReadBox(int id);
     // The number in the display's text.
-    double ReadDisplay() const;
+    double ReadDisplay();
+    // Makes the box show exactly this text.
+    void SetBoxText(int id, std::string_view text);
+    // The state as tests and tools set it up directly.
+    CalcState& MutableState() { return m_state; }
     // The next digit starts a new number, and a point may be typed again.
     void EntryReset();
 
@@ -204,10 +221,6 @@ protected:
     // cleared; the entry flags stay as they were.
     void RefuseInput(std::string_view message);
 
-    // An in-place key: the display's number through convert, or, for
-    // ConvertPositiveDisplay, a refusal when the number is not above zero.
-    void ConvertDisplay(double (*convert)(double));
-    void ConvertPositiveDisplay(double (*convert)(double));
 
     void ShowExclamation(std::string_view message);
     void ShowHelp(std::string_view text);
@@ -218,11 +231,27 @@ protected:
     void SetCaption(int id, std::string_view caption);
 
 private:
+    // The fields shown last are written into their boxes, if not yet.
+    void WritePendingFields();
+    // The window is told what changed since it was last told.
+    void PublishChanges();
+    // Ends an act when it goes out of scope: pending fields written, the
+    // window told. Every public entry point opens one first thing.
+    class ActScope {
+    public:
+        explicit ActScope(CCalcDlg& dialog) : m_dialog(dialog) {}
+        ~ActScope() { m_dialog.PublishChanges(); }
+        ActScope(const ActScope&) = delete;
+        ActScope& operator=(const ActScope&) = delete;
+
+    private:
+        CCalcDlg& m_dialog;
+    };
     bool StartFreshEntry();
     // Every handler but the typing keys finishes the number being typed.
     void FinishTyping() { m_typingNumber = false; }
     bool TypingPlainNumber(const std::string& text) const;
-    std::string ResultLine(const ControlSpec& box) const;
+    std::string ResultLine(const ControlSpec& box);
     void TypeDigit(char digit);
     void OperatorKey(int code);
     // An in-place key's result into the display, or its refusal.
@@ -240,8 +269,16 @@ private:
     void SetPowerMode(PowerUnknown mode);
 
     WindowOps& m_window;
+    CalcState m_state;
     FieldTexts m_fieldTexts;
-    ShownCaptions m_captions;
+    // The record as the last ShowAllFields saw it, while its texts are not
+    // yet written.
+    FormRecord m_shownRecord;
+    bool m_showPending = false;
+    // The changes the window is being told of; drawing them may report
+    // another act, whose changes follow once these are drawn.
+    ChangedControls m_published;
+    bool m_publishing = false;
     // The last act was a digit, point, Backspace or paste: Backspace may edit
     // the display's text.
     bool m_typingNumber = false;

@@ -1,6 +1,7 @@
 #include "console/Session.h"
 
 #include "console/Output.h"
+#include "console/Utf8.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 
@@ -22,7 +23,8 @@ std::string asPadText(std::string_view text) {
 
 }  // namespace
 
-Session::Session(std::ostream& out) : m_out(out), m_window(out), m_dialog(m_window) {
+Session::Session(std::ostream& out)
+    : m_out(out), m_dialog(m_window), m_window(out, m_dialog.state()) {
     m_dialog.OnInitDialog();
     moveFocus(initialFocus());
 }
@@ -64,8 +66,7 @@ Refusal Session::press(Key key) {
         case KeyKind::Return:
             return typeIntoPad("\n");
         case KeyKind::Backspace:
-            m_window.eraseLastCharacter(kScratchPad);
-            m_dialog.OnOtherAct();
+            m_dialog.OnPadErased(lastCharacterSize(m_window.text(kScratchPad)));
             break;
         case KeyKind::Delete:  // the caret stands at the end: nothing follows it
         case KeyKind::Escape:
@@ -103,8 +104,7 @@ Refusal Session::type(std::string_view text) {
 
 Refusal Session::typeIntoPad(std::string_view text) {
     if (Refusal full = checkPadRoom(text.size())) return full;
-    m_window.appendToBox(kScratchPad, text);
-    m_dialog.OnOtherAct();
+    m_dialog.OnPadTyped(text);
     return std::nullopt;
 }
 
@@ -155,10 +155,7 @@ void Session::moveFocus(int id) {
     m_dialog.OnSetFocus(id);
 }
 
-void Session::operate(int id) {
-    applyClickMarks(m_window, id);
-    m_dialog.OnClicked(id);
-}
+void Session::operate(int id) { m_dialog.OnClicked(id); }
 
 bool Session::padHasFocus() const { return m_window.focus() == kScratchPad; }
 

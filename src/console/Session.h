@@ -41,14 +41,16 @@ private:
 
     // The focus moves to id; its set-focus operation runs if it has one.
     void moveFocus(int id);
-    // The click's marks move, then the control's operation runs.
+    // The control's click: its marks move, then its operation runs.
     void operate(int id);
     bool padHasFocus() const;
     Refusal checkPadRoom(std::size_t bytes) const;
 
     std::ostream& m_out;
-    ConsoleWindow m_window;
+    // The calculator is built first, to hand the window its state; it only
+    // keeps the window's address until the window is opened.
     CCalcDlg m_dialog;
+    ConsoleWindow m_window;
 };
 
 }  // namespace varnock::console

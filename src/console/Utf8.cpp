@@ -63,12 +63,14 @@ std::size_t findInvalidUtf8(std::string_view text) {
     return std::string_view::npos;
 }
 
-void removeLastCharacter(std::string& text) {
-    if (text.empty()) return;
-    std::size_t end = text.size() - 1;
-    while (end > 0 && isContinuation(static_cast<unsigned char>(text[end]))) --end;
-    text.erase(end);
+std::size_t lastCharacterSize(std::string_view text) {
+    if (text.empty()) return 0;
+    std::size_t start = text.size() - 1;
+    while (start > 0 && isContinuation(static_cast<unsigned char>(text[start]))) --start;
+    return text.size() - start;
 }
+
+void removeLastCharacter(std::string& text) { text.resize(text.size() - lastCharacterSize(text)); }
 
 std::string_view cutAtCharacter(std::string_view text, std::size_t maxBytes) {
     if (text.size() <= maxBytes) return text;

@@ -22,6 +22,9 @@ Utf8Step decodeUtf8(std::string_view text, std::size_t pos);
 // or npos when the whole text is valid UTF-8.
 std::size_t findInvalidUtf8(std::string_view text);
 
+// The bytes of the last character of a valid UTF-8 text; 0 when it is empty.
+std::size_t lastCharacterSize(std::string_view text);
+
 // Removes the last character of a valid UTF-8 text; nothing when it is empty.
 void removeLastCharacter(std::string& text);
 

@@ -209,6 +209,13 @@ QAbstractButton* CalcWindow::checkable(int id) const {
 
 // ---- What the calculator asks of the window
 
+void CalcWindow::stateChanged(const varnock::StateChange& change) {
+    const varnock::CalcState& state = m_calc.state();
+    for (int id : change.texts) setBoxText(id, state.text(id));
+    for (int id : change.captions) setCaption(id, state.caption(id));
+    for (int id : change.checks) setCheckState(id, state.check(id));
+}
+
 std::string CalcWindow::boxText(int id) const {
     QWidget* widget = controlWidget(id);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();

@@ -1,6 +1,6 @@
 // The calculator's main window: a fixed dialog built from the control table,
-// which shows what the calculator (CCalcDlg) asks through WindowOps and
-// passes the user's clicks, focus changes and keys back to it.
+// which draws the calculator's (CCalcDlg's) state as it changes and passes
+// the user's clicks, focus changes, keys and pad edits back to it.
 #pragma once
 
 #include <QDialog>
@@ -29,6 +29,9 @@ public:
     // The widget of a control of the table (hidden ones included), or nullptr.
     QWidget* controlWidget(int id) const;
 
+    // What the calculator holds the window shows.
+    const varnock::CalcState& calculatorState() const { return m_calc.state(); }
+
     // The context menu that stands in for the system menu.
     QMenu* systemMenu() const { return m_systemMenu; }
 
@@ -38,12 +41,16 @@ public:
     // controls through here so that they act in the order they were typed.
     void runControlNow(int id);
 
+    // What a control's widget shows, and drawing one control: a box's text,
+    // a mark (radio partners are left alone) and a label's caption.
+    std::string boxText(int id) const;
+    void setBoxText(int id, std::string_view text);
+    int checkState(int id) const;
+    void setCheckState(int id, int state);
+    void setCaption(int id, std::string_view text);
+
     // WindowOps
-    std::string boxText(int id) const override;
-    void setBoxText(int id, std::string_view text) override;
-    int checkState(int id) const override;
-    void setCheckState(int id, int state) override;
-    void setCaption(int id, std::string_view text) override;
+    void stateChanged(const varnock::StateChange& change) override;
     void messageBox(std::string_view text, varnock::MessageIcon icon) override;
     void beep() override;
     void focusMainWindow() override;

@@ -11,6 +11,7 @@
 
 #include "FrameBox.h"
 #include "Glyphs.h"
+#include "MarkedByCalculator.h"
 #include "NumberBox.h"
 #include "SteadyFocusPolicy.h"
 #include "ui/Descriptions.h"
@@ -66,7 +67,8 @@ QWidget* createPushButton(const ControlSpec& row, QWidget* parent) {
 // stays on so that assistive tools present every one as a radio button.
 QWidget* createRadioButton(const ControlSpec& row, QWidget* parent) {
     if (row.is(varnock::kPushLike)) {
-        auto* toggle = new SteadyFocusPolicy<QPushButton>(toQString(row.caption), parent);
+        auto* toggle =
+            new MarkedByCalculator<SteadyFocusPolicy<QPushButton>>(toQString(row.caption), parent);
         toggle->setCheckable(true);
         toggle->setAutoExclusive(true);
         toggle->setFlat(true);
@@ -74,7 +76,7 @@ QWidget* createRadioButton(const ControlSpec& row, QWidget* parent) {
         toggle->setAutoDefault(false);
         return toggle;
     }
-    return new SteadyFocusPolicy<QRadioButton>(toQString(row.caption), parent);
+    return new MarkedByCalculator<SteadyFocusPolicy<QRadioButton>>(toQString(row.caption), parent);
 }
 
 QWidget* createEdit(const ControlSpec& row, QWidget* parent) {
@@ -111,7 +113,7 @@ QWidget* createWidget(const ControlSpec& row, QWidget* parent) {
         case ControlKind::RadioButton:
             return createRadioButton(row, parent);
         case ControlKind::CheckBox:
-            return new QCheckBox(toQString(row.caption), parent);
+            return new MarkedByCalculator<QCheckBox>(toQString(row.caption), parent);
         case ControlKind::Edit:
             return createEdit(row, parent);
         case ControlKind::MultiLineEdit:

@@ -46,7 +46,8 @@ EditingKeys::EditingKeys(CalcWindow& window, varnock::CCalcDlg& calc)
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
     if (auto* pad = qobject_cast<QPlainTextEdit*>(window.controlWidget(varnock::kScratchPad))) {
-        connect(pad, &QPlainTextEdit::textChanged, this, [this] { m_calc.OnOtherAct(); });
+        connect(pad, &QPlainTextEdit::textChanged, this,
+                [this, pad] { m_calc.OnPadEdited(pad->toPlainText().toStdString()); });
     }
     connect(window.systemMenu(), &QMenu::aboutToShow, this, [this] { m_calc.OnOtherAct(); });
 }

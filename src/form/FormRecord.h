@@ -52,9 +52,9 @@ struct FieldBinding {
     std::string text(const FormRecord& record) const;
 };
 
-// The texts of the record's fields as last formatted. Showing all fields
-// happens several times per key while most values stay the same, so a field
-// is formatted again only when its value has changed.
+// The texts of the record's fields as last formatted. All fields are shown
+// after nearly every key while most values stay the same, so a field is
+// formatted again only when its value has changed.
 class FieldTexts {
 public:
     const std::string& text(std::size_t index, const FieldBinding& binding,

@@ -1,30 +1,32 @@
 // What the calculator asks of its window. The desktop window and the console
-// each implement it; the calculator reaches the screen only through it.
+// each implement it; the calculator keeps what the window shows itself and
+// reaches the screen only through this.
 #pragma once
 
-#include <string>
+#include <span>
 #include <string_view>
 
 namespace varnock {
 
 enum class MessageIcon { Exclamation, Question };
 
+// The controls whose shown state changed during one act of the user: the
+// boxes whose text, the labels whose caption and the radio buttons or check
+// box whose mark is new. Each identifier appears at most once per list.
+struct StateChange {
+    std::span<const int> texts;
+    std::span<const int> captions;
+    std::span<const int> checks;
+};
+
 class WindowOps {
 public:
     virtual ~WindowOps() = default;
 
-    // The whole text of a box (the core cuts it to what it reads).
-    virtual std::string boxText(int id) const = 0;
-    // Makes the box show exactly this text.
-    virtual void setBoxText(int id, std::string_view text) = 0;
-
-    // 1 when the radio button or check box is checked, 0 when clear.
-    virtual int checkState(int id) const = 0;
-    // Sets or clears one mark; radio partners are left alone.
-    virtual void setCheckState(int id, int state) = 0;
-
-    // Makes the label show exactly this text.
-    virtual void setCaption(int id, std::string_view text) = 0;
+    // The calculator's copy of what the window shows changed; the window
+    // draws those controls anew. Sent once at the end of each act, and
+    // before a modal box opens, so that the window behind it is current.
+    virtual void stateChanged(const StateChange& change) = 0;
 
     // A modal box with one OK button; returns when the user has closed it.
     virtual void messageBox(std::string_view text, MessageIcon icon) = 0;

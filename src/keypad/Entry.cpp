@@ -36,7 +36,7 @@ void CCalcDlg::TypeDigit(char digit) {
         return;
     }
     text += digit;
-    m_window.setBoxText(kDisplay, text);
+    SetBoxText(kDisplay, text);
     m_display = parseNumber(text);
     ShowAllFields();
     FocusMainWindow();
@@ -64,7 +64,7 @@ void CCalcDlg::OnDigit0() {
         return;
     }
     text += '0';
-    m_window.setBoxText(kDisplay, text);
+    SetBoxText(kDisplay, text);
     m_display = parseNumber(text);
 }
 
@@ -78,7 +78,7 @@ void CCalcDlg::OnPoint() {
         return;
     }
     m_pointAllowed = 0.0;
-    m_window.setBoxText(kDisplay, text + '.');
+    SetBoxText(kDisplay, text + '.');
     FocusMainWindow();
 }
 
@@ -125,6 +125,7 @@ bool CCalcDlg::TypingPlainNumber(const std::string& text) const {
 // Like the "0" key, Backspace changes the display's text and the record's
 // number behind it, and shows nothing else.
 void CCalcDlg::OnBackspace() {
+    const ActScope act(*this);
     std::string text = BoxText(kDisplay);
     if (!TypingPlainNumber(text)) {
         Beep();
@@ -135,11 +136,12 @@ void CCalcDlg::OnBackspace() {
     // Nothing but a sign left reads "0", as the display does after "CL&R".
     const bool signOnly = text.find_first_not_of("+-") == std::string::npos;
     const std::string_view shown = signOnly ? std::string_view("0") : std::string_view(text);
-    m_window.setBoxText(kDisplay, shown);
+    SetBoxText(kDisplay, shown);
     m_display = parseNumber(shown);
 }
 
 void CCalcDlg::OnDelete() {
+    const ActScope act(*this);
     FinishTyping();
     OnClearEntry();
 }
@@ -147,18 +149,22 @@ void CCalcDlg::OnDelete() {
 // The pasted text stands in the display as typed from a fresh start: its
 // point, if any, uses up the entry's point, and typing may go on.
 void CCalcDlg::OnPaste(std::string_view clipboard) {
+    const ActScope act(*this);
     const std::optional<PastedNumber> number = parsePastedNumber(clipboard);
     if (!number) {
         Beep();
         return;
     }
-    m_window.setBoxText(kDisplay, number->text);
+    SetBoxText(kDisplay, number->text);
     m_display = number->value;
     m_pointAllowed = number->hasPoint ? 0.0 : 1.0;
     m_freshEntry = 0;
     m_typingNumber = true;
 }
 
-void CCalcDlg::OnOtherAct() { FinishTyping(); }
+void CCalcDlg::OnOtherAct() {
+    const ActScope act(*this);
+    FinishTyping();
+}
 
 }  // namespace varnock

@@ -112,7 +112,7 @@ void CCalcDlg::ComputeBeamTilt(double h, double w, double t, bool standard) {
     m_tiltUpperLobe = result.upperLobe;
     ShowAllFields();
     if (result.upperAtOrAboveHorizontal) {
-        m_window.setBoxText(kUpperLobeBox, BoxText(kUpperLobeBox).append(kAboveHorizonMarker));
+        SetBoxText(kUpperLobeBox, BoxText(kUpperLobeBox).append(kAboveHorizonMarker));
     }
     EntryReset();
 }

@@ -5,7 +5,7 @@
 namespace varnock {
 
 void CCalcDlg::OnPadClear() {
-    m_window.setBoxText(kScratchPad, "");
+    SetBoxText(kScratchPad, "");
     FocusMainWindow();
     Beep();
 }

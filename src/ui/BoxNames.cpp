@@ -98,22 +98,4 @@ std::string resultLine(std::string_view caption, std::string_view unit, std::str
     return line.append(": ").append(text);
 }
 
-ShownCaptions::ShownCaptions() {
-    for (int label : changingLabels()) m_captions.emplace_back(startCaption(label));
-}
-
-void ShownCaptions::set(int label, std::string_view caption) {
-    const std::span<const int> labels = changingLabels();
-    const auto found = std::find(labels.begin(), labels.end(), label);
-    if (found != labels.end())
-        m_captions.at(static_cast<std::size_t>(found - labels.begin())) = caption;
-}
-
-std::string_view ShownCaptions::caption(int label) const {
-    const std::span<const int> labels = changingLabels();
-    const auto found = std::find(labels.begin(), labels.end(), label);
-    if (found == labels.end()) return startCaption(label);
-    return m_captions.at(static_cast<std::size_t>(found - labels.begin()));
-}
-
 }  // namespace varnock

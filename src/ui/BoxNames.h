@@ -43,18 +43,4 @@ BoxNaming namingOf(const ControlSpec& box);
 // and a trailing colon is dropped.
 std::string resultLine(std::string_view caption, std::string_view unit, std::string_view text);
 
-// The captions the calculator has given the labels that change, so that a
-// copy names a box as the window shows it. Every label starts with its
-// caption from the table.
-class ShownCaptions {
-public:
-    ShownCaptions();
-    void set(int label, std::string_view caption);
-    // The label's caption now; a label that never changes keeps the table's.
-    std::string_view caption(int label) const;
-
-private:
-    std::vector<std::string> m_captions;  // in the order of changingLabels()
-};
-
 }  // namespace varnock

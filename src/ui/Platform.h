@@ -1,11 +1,9 @@
 // What the window system does on its own around the calculator's operations:
-// which controls take clicks and the focus, where the focus starts, which
-// button Return presses, and how auto radio buttons and the auto check box
-// move their marks. Toolkit-free, so that every front end applies the same
-// rules from the control table.
+// which controls take clicks and the focus, where the focus starts and which
+// button Return presses. Toolkit-free, so that every front end applies the
+// same rules from the control table.
 #pragma once
 
-#include "form/WindowOps.h"
 #include "ui/Layout.h"
 
 namespace varnock {
@@ -29,10 +27,5 @@ int initialFocus();
 // The push button that Return presses while focusedId holds the focus: that
 // button itself when it is a push button, otherwise the default button.
 int returnKeyButton(int focusedId);
-
-// The marks that a click moves before the control's operation runs: an auto
-// radio button checks itself and clears the other members of its group, the
-// auto check box toggles. Other controls are left alone.
-void applyClickMarks(WindowOps& window, int id);
 
 }  // namespace varnock

@@ -2,7 +2,6 @@
 // limits that keep a session's memory bounded.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <set>
 #include <sstream>
 #include <string>
@@ -45,22 +44,6 @@ TEST(Platform, EveryPrintableKeyOfTheProtocolIsATwinsMnemonic) {
     }
 }
 
-TEST(Platform, ClickMarksMoveWithinOneGroupAndToggleTheCheckBox) {
-    std::ostringstream out;
-    ConsoleWindow window(out);
-    for (int id : {1137, 1139, 1147}) window.setCheckState(id, 1);
-    applyClickMarks(window, 1141);
-    for (int id : radioGroupOf(1141)->members) EXPECT_EQ(window.checkState(id), id == 1141) << id;
-    EXPECT_EQ(window.checkState(1147), 1);  // another group is left alone
-    applyClickMarks(window, kFringingCheckBox);
-    EXPECT_EQ(window.checkState(kFringingCheckBox), 1);
-    applyClickMarks(window, kFringingCheckBox);
-    EXPECT_EQ(window.checkState(kFringingCheckBox), 0);
-    applyClickMarks(window, 1000);  // a push button has no mark
-    EXPECT_EQ(window.checkState(1000), 0);
-    EXPECT_EQ(out.str(), "");
-}
-
 Command typeCommand(std::string text) { return TypeCommand{std::move(text)}; }
 Command keyCommand(KeyKind kind, char c = 0) { return KeyCommand{Key{kind, c}}; }
 
@@ -98,39 +81,6 @@ TEST(SessionLimits, ClearEmptiesAFullPad) {
     EXPECT_EQ(session.window().text(kScratchPad), "");
     EXPECT_FALSE(session.perform(typeCommand("again")).has_value());
     EXPECT_EQ(out.str(), "beep\n");
-}
-
-// The window keeps the controls of the table in a flat array and any other
-// identifier apart; both keep what they are told, and nothing leaks between.
-TEST(ConsoleWindowStore, KeepsTextsAndMarksForAnyIdentifier) {
-    std::ostringstream out;
-    ConsoleWindow window(out);
-    EXPECT_EQ(window.caption(1135), "In Meters");  // a label starts with its caption
-    const int ids[] = {1007,
-                       1224,
-                       58112,
-                       0,
-                       -7,
-                       999,
-                       3000,
-                       std::numeric_limits<int>::min(),
-                       std::numeric_limits<int>::max()};
-    for (int id : ids) {
-        EXPECT_EQ(window.text(id), "") << id;
-        window.setBoxText(id, "box " + std::to_string(id));
-        window.setCaption(id, "caption " + std::to_string(id));
-        window.setCheckState(id, 1);
-    }
-    for (int id : ids) {
-        EXPECT_EQ(window.boxText(id), "box " + std::to_string(id));
-        EXPECT_EQ(window.caption(id), "caption " + std::to_string(id));
-        EXPECT_EQ(window.checkState(id), 1);
-    }
-    window.appendToBox(-7, "\xc2\xb5");
-    window.eraseLastCharacter(-7);
-    EXPECT_EQ(window.text(-7), "box -7");
-    EXPECT_EQ(window.text(1001), "");
-    EXPECT_EQ(window.checkState(1025), 0);
 }
 
 // A long random session that may not close runs to its end.

@@ -147,24 +147,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BeamTilt, UnitRadiosSetTheCaptionsEvenWithoutInputs) {
     Calculator calc;
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.click(kTiltStandard);
-    EXPECT_EQ(calc.window.captions[kHaatLabel], "Ant. HAAT (feet)");
-    for (int label : kDistanceLabels) EXPECT_EQ(calc.window.captions[label], "mi.") << label;
+    EXPECT_EQ(calc.caption(kHaatLabel), "Ant. HAAT (feet)");
+    for (int label : kDistanceLabels) EXPECT_EQ(calc.caption(label), "mi.") << label;
     calc.click(kTiltMetric);
-    EXPECT_EQ(calc.window.captions[kHaatLabel], "Ant. HAAT (meters)");
-    for (int label : kDistanceLabels) EXPECT_EQ(calc.window.captions[label], "kms") << label;
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.caption(kHaatLabel), "Ant. HAAT (meters)");
+    for (int label : kDistanceLabels) EXPECT_EQ(calc.caption(label), "kms") << label;
+    EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.takeEvents(), Events{});
 }
 
 TEST(BeamTilt, UnitRadioWithoutBeamwidthOnlyRelabels) {
     Calculator calc;
     calc.enter("100", kEnterHaat);
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.click(kTiltStandard);
-    EXPECT_EQ(calc.window.captions[kHaatLabel], "Ant. HAAT (feet)");
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.caption(kHaatLabel), "Ant. HAAT (feet)");
+    EXPECT_EQ(calc.boxes(), boxes);
 }
 
 struct CalculateRefusal {
@@ -186,11 +186,11 @@ TEST_P(TiltCalculateRefused, ShowsOneMessageAndChangesNothing) {
     if (c.height) calc.enter(c.height, kEnterHaat);
     if (c.beamwidth) calc.enter(c.beamwidth, kEnterBeamwidth);
     calc.type("1.");
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.takeEvents();
     calc.click(kTiltCalculate);
     EXPECT_EQ(calc.takeEvents(), Events{c.message});
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.record().m_freshEntry, 0);
     EXPECT_EQ(calc.record().m_pointAllowed, 0.0);
 }
@@ -237,9 +237,9 @@ TEST_P(PowerModeLabels, ClickRelabelsAndEmptiesTheBoxes) {
     calc.type("4.");
     calc.takeEvents();
     calc.click(c.mode);
-    EXPECT_EQ(calc.window.captions[kFirstLabel], c.first);
-    EXPECT_EQ(calc.window.captions[kSecondLabel], c.second);
-    EXPECT_EQ(calc.window.captions[kResultLabel], c.result);
+    EXPECT_EQ(calc.caption(kFirstLabel), c.first);
+    EXPECT_EQ(calc.caption(kSecondLabel), c.second);
+    EXPECT_EQ(calc.caption(kResultLabel), c.result);
     for (int box : {kFirstBox, kSecondBox, kResultBox}) EXPECT_EQ(calc.box(box), "0") << box;
     EXPECT_EQ(calc.display(), "4");
     EXPECT_EQ(calc.record().m_pointAllowed, 0.0);
@@ -311,11 +311,11 @@ TEST_P(PowerEqualsRefused, NamesTheEmptyBoxAndChangesNothing) {
     if (c.first) calc.enter(c.first, kEnterFirst);
     if (c.second) calc.enter(c.second, kEnterSecond);
     calc.type("1.");
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.takeEvents();
     calc.click(kPowerEquals);
     EXPECT_EQ(calc.takeEvents(), Events{c.message});
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.record().m_freshEntry, 0);
 }
 
@@ -394,11 +394,11 @@ TEST(Vswr, ReflectedAboveForwardIsRefusedAndChangesNothing) {
     calc.click(kVswrCalculate);
     calc.enter("40", kEnterReflected);
     calc.type("1.");
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.takeEvents();
     calc.click(kVswrCalculate);
     EXPECT_EQ(calc.takeEvents(), Events{kReflectedAboveForward});
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.box(kReflectedBox), "40");
     EXPECT_EQ(calc.box(kCoefficientBox), "0.316227766016838");
     EXPECT_EQ(calc.record().m_freshEntry, 0);
@@ -408,10 +408,10 @@ TEST(Vswr, ReflectedAboveForwardIsRefusedAndChangesNothing) {
 TEST(Vswr, CalculateWithoutForwardPowerShowsOnlyThatMessage) {
     Calculator calc;
     calc.enter("40", kEnterReflected);
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.click(kVswrCalculate);
     EXPECT_EQ(calc.takeMessages(), Events{kForwardOperation});
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.boxes(), boxes);
 }
 
 }  // namespace

@@ -57,17 +57,17 @@ TEST(Copy, TakesTheBoxsWholeText) {
     calc.type("100.");
     calc.takeEvents();
     EXPECT_EQ(calc.dialog.OnCopy(kDisplay), "100.");
-    calc.window.boxes[1195] = "-1.23456789012346e-308";
+    calc.setBox(1195, "-1.23456789012346e-308");
     EXPECT_EQ(calc.dialog.OnCopy(1195), "-1.23456789012346e-308");
     const std::string longer(80, '7');
-    calc.window.boxes[1166] = longer;
+    calc.setBox(1166, longer);
     EXPECT_EQ(calc.dialog.OnCopy(1166), longer);
     EXPECT_TRUE(calc.takeEvents().empty());  // no beep, no focus move
 }
 
 TEST(Copy, OnlyTheDisplayAndTheReadOnlyBoxes) {
     Calculator calc;
-    calc.window.boxes[kScratchPad] = "note";
+    calc.setBox(kScratchPad, "note");
     for (int id : {kScratchPad, 1094, 1097, 1135, 1152, 1113, 0, -1, 99999}) {
         EXPECT_EQ(calc.dialog.OnCopy(id), "") << id;
         EXPECT_EQ(calc.dialog.OnCopyAllResults(id), "") << id;

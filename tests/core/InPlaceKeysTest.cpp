@@ -114,7 +114,7 @@ TEST(InPlaceEntry, TheOperandIsTheDisplayedTextNotTheStoredValue) {
 
 TEST(InPlaceEntry, TextThatIsNotANumberReadsAsZero) {
     Calculator calc;
-    calc.window.boxes[1007] = "volts";
+    calc.setBox(1007, "volts");
     calc.click(kKelvinToCelsius);
     EXPECT_EQ(calc.display(), "-273.16");
 }

@@ -14,9 +14,9 @@ TEST(StartUp, EveryBoxShowsZeroAndTheHiddenBoxesHoldTheFlags) {
         const char* expected = field.box == 1094 ? "1" : "0";
         EXPECT_EQ(calc.box(field.box), expected) << field.box;
     }
-    for (int id : {1024, 1130, 1137, 1147, 1169, 1178, 1187}) EXPECT_EQ(calc.window.checks[id], 1);
+    for (int id : {1024, 1130, 1137, 1147, 1169, 1178, 1187}) EXPECT_EQ(calc.check(id), 1);
     for (int id : {1025, 1131, 1138, 1142, 1148, 1170, 1179, 1180, 1186, 1185}) {
-        EXPECT_EQ(calc.window.checks[id], 0) << id;
+        EXPECT_EQ(calc.check(id), 0) << id;
     }
 }
 
@@ -48,13 +48,12 @@ TEST_P(EntrySequence, ShowsTheExpectedText) {
 INSTANTIATE_TEST_SUITE_P(
     Keypad, EntrySequence,
     ::testing::Values(EntryCase{"0", "00"}, EntryCase{"00", "000"}, EntryCase{"005", "5"},
-                      EntryCase{"1.05", "1.05"}, EntryCase{"1.0", "1.0"},
-                      EntryCase{"1..", "1."}, EntryCase{"2.~", "-2"}, EntryCase{"2.~.5", "-25"},
-                      EntryCase{"1.50~", "-1.5"}, EntryCase{"1.005", "1.005"},
-                      EntryCase{"7-2=", "5"}, EntryCase{"7/2=", "3.5"}, EntryCase{"1.5+2=", "3.5"},
-                      EntryCase{"2+3*4=", "20"}, EntryCase{"3++", "6"}, EntryCase{"3**", "9"},
-                      EntryCase{"3--", "0"}, EntryCase{"3//", "1"}, EntryCase{"3+=", "6"},
-                      EntryCase{"100=", "100"}, EntryCase{"2.=", "2"},
+                      EntryCase{"1.05", "1.05"}, EntryCase{"1.0", "1.0"}, EntryCase{"1..", "1."},
+                      EntryCase{"2.~", "-2"}, EntryCase{"2.~.5", "-25"}, EntryCase{"1.50~", "-1.5"},
+                      EntryCase{"1.005", "1.005"}, EntryCase{"7-2=", "5"}, EntryCase{"7/2=", "3.5"},
+                      EntryCase{"1.5+2=", "3.5"}, EntryCase{"2+3*4=", "20"}, EntryCase{"3++", "6"},
+                      EntryCase{"3**", "9"}, EntryCase{"3--", "0"}, EntryCase{"3//", "1"},
+                      EntryCase{"3+=", "6"}, EntryCase{"100=", "100"}, EntryCase{"2.=", "2"},
                       EntryCase{"2+3=*4=", "20"}, EntryCase{"2+3=5", "5"},
                       EntryCase{"5~*2=", "-10"}, EntryCase{"5/0=", "inf"},
                       EntryCase{"5~/0=", "-inf"}, EntryCase{"0/0=", "-nan"},
@@ -201,25 +200,25 @@ TEST(ClearAll, DropsThePendingOperation) {
 
 TEST(ClearAll, RestoresEveryGroupCaptionAndFieldButKeepsThePad) {
     Calculator calc;
-    calc.window.boxes[1221] = "note";
+    calc.setBox(1221, "note");
     calc.clicks({1148, 1131, 1180, 1170, 1186, 1142, 1025, 1185});
     calc.type("5");
     calc.click(1161);
     calc.click(1012);
-    for (int id : {1024, 1130, 1137, 1147, 1169, 1178, 1187}) EXPECT_EQ(calc.window.checks[id], 1);
+    for (int id : {1024, 1130, 1137, 1147, 1169, 1178, 1187}) EXPECT_EQ(calc.check(id), 1);
     for (int id : {1025, 1131, 1142, 1148, 1170, 1180, 1186, 1185}) {
-        EXPECT_EQ(calc.window.checks[id], 0) << id;
+        EXPECT_EQ(calc.check(id), 0) << id;
     }
-    EXPECT_EQ(calc.window.captions[1135], "In Meters");
-    EXPECT_EQ(calc.window.captions[1136], "In Kilometers");
-    EXPECT_EQ(calc.window.captions[1175], "Ant. HAAT (meters)");
-    EXPECT_EQ(calc.window.captions[1174], "kms");
-    EXPECT_EQ(calc.window.captions[1182], "Power Input");
-    EXPECT_EQ(calc.window.captions[1184], "Power Ratio (dB)");
-    EXPECT_EQ(calc.window.captions[1188], "Cm");
+    EXPECT_EQ(calc.caption(1135), "In Meters");
+    EXPECT_EQ(calc.caption(1136), "In Kilometers");
+    EXPECT_EQ(calc.caption(1175), "Ant. HAAT (meters)");
+    EXPECT_EQ(calc.caption(1174), "kms");
+    EXPECT_EQ(calc.caption(1182), "Power Input");
+    EXPECT_EQ(calc.caption(1184), "Power Ratio (dB)");
+    EXPECT_EQ(calc.caption(1188), "Cm");
     EXPECT_EQ(calc.box(1125), "0");
     EXPECT_EQ(calc.box(1094), "1");
-    EXPECT_EQ(calc.window.boxes[1221], "note");
+    EXPECT_EQ(calc.box(1221), "note");
     EXPECT_EQ(calc.record().m_freshEntry, 0);
 }
 
@@ -253,13 +252,13 @@ TEST(Window, CloseAboutAndThePadKeys) {
     calc.click(58112);
     calc.dialog.OnSysCommand(0x0010);
     calc.dialog.OnSysCommand(0xF060);
-    calc.window.boxes[1221] = "x";
+    calc.setBox(1221, "x");
     calc.click(1223);
-    EXPECT_EQ(calc.window.boxes[1221], "x");
+    EXPECT_EQ(calc.box(1221), "x");
     calc.click(1224);
-    EXPECT_EQ(calc.window.boxes[1221], "");
-    EXPECT_EQ(calc.takeEvents(), (std::vector<std::string>{"close", "about", "focus", "beep",
-                                                           "focus", "beep"}));
+    EXPECT_EQ(calc.box(1221), "");
+    EXPECT_EQ(calc.takeEvents(),
+              (std::vector<std::string>{"close", "about", "focus", "beep", "focus", "beep"}));
 }
 
 }  // namespace

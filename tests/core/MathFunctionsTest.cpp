@@ -87,8 +87,8 @@ TEST(AngleMode, ClearAllBringsBackDegrees) {
     Calculator calc;
     calc.click(kRadians);
     calc.click(kClearAll);
-    EXPECT_EQ(calc.window.checks[kDegrees], 1);
-    EXPECT_EQ(calc.window.checks[kRadians], 0);
+    EXPECT_EQ(calc.check(kDegrees), 1);
+    EXPECT_EQ(calc.check(kRadians), 0);
     calc.click(kArcCos);
     EXPECT_EQ(calc.display(), "90");
 }

@@ -76,14 +76,14 @@ TEST_P(EnterRefused, ShowsTheMessageAndClearsOnlyTheDisplay) {
     if (c.mode) calc.click(c.mode);
     calc.enter("3", c.key);
     calc.type(c.keys);
-    auto boxes = calc.window.boxes;
+    auto boxes = calc.boxes();
     const double pointAllowed = calc.record().m_pointAllowed;
     calc.takeEvents();
     calc.click(c.key);
     EXPECT_EQ(calc.takeEvents(), Events{"exclamation: " + c.message});
     EXPECT_EQ(calc.window.displayDuringMessage, c.text);
     // The display and the hidden flag boxes are rewritten by the show.
-    auto after = calc.window.boxes;
+    auto after = calc.boxes();
     for (int box : {1007, 1094, 1097}) boxes.erase(box), after.erase(box);
     EXPECT_EQ(after, boxes);
     EXPECT_EQ(calc.display(), "0");
@@ -133,11 +133,11 @@ TEST(EnterRefused, AntennaHeightZeroDoesNothingAtAll) {
     Calculator calc;
     calc.enter("100", 1127);
     calc.type("0.");
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.takeEvents();
     calc.click(1127);
     EXPECT_EQ(calc.takeEvents(), Events{});
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.display(), "0.");
     EXPECT_EQ(calc.record().m_pointAllowed, 0.0);
     EXPECT_EQ(calc.record().m_freshEntry, 0);
@@ -158,7 +158,7 @@ class ComputeKey : public ::testing::TestWithParam<BoxSourceCase> {};
 TEST_P(ComputeKey, ReadsThePanelsBoxTextsNotTheFields) {
     const BoxSourceCase& c = GetParam();
     Calculator calc;
-    for (const auto& [box, text] : c.boxTexts) calc.window.boxes[box] = text;
+    for (const auto& [box, text] : c.boxTexts) calc.setBox(box, text);
     calc.click(c.key);
     EXPECT_EQ(calc.box(c.resultBox), c.result);
     EXPECT_EQ(calc.takeEvents(), Events{});
@@ -189,15 +189,15 @@ class HelpKey : public ::testing::TestWithParam<HelpCase> {};
 TEST_P(HelpKey, ShowsItsTextWithTheQuestionIconAndChangesNothing) {
     Calculator calc;
     calc.type("12.");
-    const auto boxes = calc.window.boxes;
-    const auto checks = calc.window.checks;
-    const auto captions = calc.window.captions;
+    const auto boxes = calc.boxes();
+    const auto checks = calc.checks();
+    const auto captions = calc.captions();
     calc.takeEvents();
     calc.click(GetParam().key);
     EXPECT_EQ(calc.takeEvents(), Events{std::string("question: ") + GetParam().text});
-    EXPECT_EQ(calc.window.boxes, boxes);
-    EXPECT_EQ(calc.window.checks, checks);
-    EXPECT_EQ(calc.window.captions, captions);
+    EXPECT_EQ(calc.boxes(), boxes);
+    EXPECT_EQ(calc.checks(), checks);
+    EXPECT_EQ(calc.captions(), captions);
     EXPECT_EQ(calc.record().m_pointAllowed, 0.0);
 }
 

@@ -113,11 +113,11 @@ TEST_P(PathLossMissingInput, EqualsLossReportsWhatIsMissingAndComputesNothing) {
     if (c.frequency) calc.enter(c.frequency, kFsplEnterFrequency);
     if (c.distance) calc.enter(c.distance, kFsplEnterDistance);
     calc.type("4");
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.takeEvents();
     calc.click(kFsplLoss);
     EXPECT_EQ(calc.takeMessages(), c.messages);
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.record().m_freshEntry, 0);
 }
 
@@ -127,12 +127,12 @@ TEST_P(PathLossMissingInput, UnitButtonsAreSilentNoOps) {
     if (c.frequency) calc.enter(c.frequency, kFsplEnterFrequency);
     if (c.distance) calc.enter(c.distance, kFsplEnterDistance);
     calc.type("4");
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.takeEvents();
     calc.click(kMiles);
     calc.click(kKms);
     EXPECT_EQ(calc.takeMessages(), Events{});
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.record().m_freshEntry, 0);
 }
 
@@ -191,13 +191,13 @@ TEST(LineOfSight, UnitRadiosRelabelAndRecomputeFromTheHeightBox) {
     Calculator calc;
     calc.enter("100", kLosEnter);
     calc.click(kLosStandard);
-    EXPECT_EQ(calc.window.captions[kLosHeightUnit], "In Feet");
-    EXPECT_EQ(calc.window.captions[kLosDistanceUnit], "In Miles");
+    EXPECT_EQ(calc.caption(kLosHeightUnit), "In Feet");
+    EXPECT_EQ(calc.caption(kLosDistanceUnit), "In Miles");
     EXPECT_EQ(calc.box(kLosHeightBox), "100");
     EXPECT_EQ(calc.box(kLosDistanceBox), "14.142135623731");
     calc.click(kLosMetric);
-    EXPECT_EQ(calc.window.captions[kLosHeightUnit], "In Meters");
-    EXPECT_EQ(calc.window.captions[kLosDistanceUnit], "In Kilometers");
+    EXPECT_EQ(calc.caption(kLosHeightUnit), "In Meters");
+    EXPECT_EQ(calc.caption(kLosDistanceUnit), "In Kilometers");
     EXPECT_EQ(calc.box(kLosDistanceBox), "41.2256012448877");
     EXPECT_EQ(calc.takeMessages(), Events{});
 }
@@ -221,8 +221,8 @@ TEST(LineOfSight, UnitRadioWithoutHeightGivesZeroDistance) {
     Calculator calc;
     calc.type("7");
     calc.click(kLosStandard);
-    EXPECT_EQ(calc.window.captions[kLosHeightUnit], "In Feet");
-    EXPECT_EQ(calc.window.captions[kLosDistanceUnit], "In Miles");
+    EXPECT_EQ(calc.caption(kLosHeightUnit), "In Feet");
+    EXPECT_EQ(calc.caption(kLosDistanceUnit), "In Miles");
     EXPECT_EQ(calc.box(kLosDistanceBox), "0");
     EXPECT_EQ(calc.display(), "0");
 }
@@ -250,7 +250,7 @@ TEST_P(CutLength, EnterUsesTheChosenFractionUnitAndFringing) {
     calc.enter(c.frequency, kCutEnter);
     EXPECT_EQ(calc.box(kCutFrequencyBox), c.frequency);
     EXPECT_EQ(calc.box(kCutLengthBox), c.length);
-    EXPECT_EQ(calc.window.captions[kCutUnit], c.unit);
+    EXPECT_EQ(calc.caption(kCutUnit), c.unit);
     EXPECT_EQ(calc.display(), "0");
 }
 
@@ -262,7 +262,7 @@ TEST_P(CutLength, EveryChoiceRecomputesFromTheFrequencyBox) {
     calc.takeEvents();
     for (int id : c.choices) calc.click(id);
     EXPECT_EQ(calc.box(kCutLengthBox), c.length);
-    EXPECT_EQ(calc.window.captions[kCutUnit], c.unit);
+    EXPECT_EQ(calc.caption(kCutUnit), c.unit);
     EXPECT_EQ(calc.display(), "25");
     EXPECT_EQ(calc.takeMessages(), Events{});
 }
@@ -289,12 +289,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CutLength, FractionIsTheFirstCheckedOfFiveOtherwiseFull) {
     Calculator calc;
     for (int id : {kQuarter, kThreeEighths, kHalf, kFiveEighths, kThreeQuarters, kFull}) {
-        calc.window.checks[id] = 0;
+        calc.setCheck(id, 0);
     }
     calc.enter("100", kCutEnter);
     EXPECT_EQ(calc.box(kCutLengthBox), "300");
-    calc.window.checks[kThreeQuarters] = 1;
-    calc.window.checks[kHalf] = 1;
+    calc.setCheck(kThreeQuarters, 1);
+    calc.setCheck(kHalf, 1);
     calc.click(kFringing);
     calc.click(kFringing);
     EXPECT_EQ(calc.box(kCutLengthBox), "150");
@@ -303,16 +303,16 @@ TEST(CutLength, FractionIsTheFirstCheckedOfFiveOtherwiseFull) {
 TEST(CutLength, ChoicesWithoutFrequencyOnlyMoveTheirChecksAndCaption) {
     Calculator calc;
     calc.type("25");
-    const auto boxes = calc.window.boxes;
+    const auto boxes = calc.boxes();
     calc.takeEvents();
     calc.click(kHalf);
     calc.click(kFringing);
-    EXPECT_EQ(calc.window.checks[kHalf], 1);
-    EXPECT_EQ(calc.window.checks[kFringing], 1);
-    EXPECT_EQ(calc.window.captions[kCutUnit], "Cm");
+    EXPECT_EQ(calc.check(kHalf), 1);
+    EXPECT_EQ(calc.check(kFringing), 1);
+    EXPECT_EQ(calc.caption(kCutUnit), "Cm");
     calc.click(kCutStandard);
-    EXPECT_EQ(calc.window.captions[kCutUnit], "Inches");
-    EXPECT_EQ(calc.window.boxes, boxes);
+    EXPECT_EQ(calc.caption(kCutUnit), "Inches");
+    EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.takeMessages(), Events{});
     EXPECT_EQ(calc.record().m_freshEntry, 0);
 }

@@ -59,6 +59,9 @@ private slots:
     void hiddenTwinActsLikeItsVisibleKey();
     void everyRadioGroupChecksExclusively();
     void clearingAMarkLeavesThePartners();
+    void marksMoveOnlyThroughTheCalculator_data();
+    void marksMoveOnlyThroughTheCalculator();
+    void thePadsEditsReachTheCalculator();
     void closes_data();
     void closes();
     void clearAllPutsBackTheStart();
@@ -291,6 +294,58 @@ void CalcWindowTest::clearingAMarkLeavesThePartners() {
     driver.click(1025);
     QCOMPARE(window.checkState(1024), 0);
     QCOMPARE(window.checkState(1025), 1);
+}
+
+// However a mark is moved, the calculator moves it and the window draws what
+// the calculator holds: the two never differ.
+void CalcWindowTest::marksMoveOnlyThroughTheCalculator_data() {
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<int>("key");  // pressed after the click, or 0
+    QTest::addColumn<QList<int>>("checked");
+    QTest::addColumn<QList<int>>("clear");
+    const int fringing = varnock::kFringingCheckBox;
+    QTest::newRow("click the other radio") << 1025 << 0 << QList<int>{1025} << QList<int>{1024};
+    QTest::newRow("click the checked radio") << 1024 << 0 << QList<int>{1024} << QList<int>{1025};
+    QTest::newRow("Space on the checked radio")
+        << 1025 << int(Qt::Key_Space) << QList<int>{1025} << QList<int>{1024};
+    QTest::newRow("arrow to the next radio")
+        << 1024 << int(Qt::Key_Right) << QList<int>{1025} << QList<int>{1024};
+    QTest::newRow("click the check box") << fringing << 0 << QList<int>{fringing} << QList<int>{};
+    QTest::newRow("Space on the check box")
+        << fringing << int(Qt::Key_Space) << QList<int>{} << QList<int>{fringing};
+}
+
+void CalcWindowTest::marksMoveOnlyThroughTheCalculator() {
+    QFETCH(int, clicked);
+    QFETCH(int, key);
+    QFETCH(QList<int>, checked);
+    QFETCH(QList<int>, clear);
+    WindowDriver driver;
+    const varnock::CalcState& state = driver.window.calculatorState();
+    driver.click(clicked);
+    if (key != 0) driver.press(Qt::Key(key));
+    for (int id : checked) {
+        QVERIFY2(driver.isChecked(id), qPrintable(QString::number(id)));
+        QCOMPARE(state.check(id), 1);
+    }
+    for (int id : clear) {
+        QVERIFY2(!driver.isChecked(id), qPrintable(QString::number(id)));
+        QCOMPARE(state.check(id), 0);
+    }
+}
+
+void CalcWindowTest::thePadsEditsReachTheCalculator() {
+    WindowDriver driver;
+    const varnock::CalcState& state = driver.window.calculatorState();
+    driver.click(kPad);
+    driver.type("ab");
+    driver.press(Qt::Key_Return);
+    driver.type("c");
+    driver.press(Qt::Key_Backspace);
+    QCOMPARE(state.text(kPad), std::string("ab\n"));
+    driver.click(1224);  // the pad's "Clear"
+    QCOMPARE(state.text(kPad), std::string());
+    QCOMPARE(driver.text(kPad), QString());
 }
 
 void CalcWindowTest::closes_data() {

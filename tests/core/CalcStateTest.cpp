@@ -1,0 +1,158 @@
+// The calculator's own copy of what the window shows: what it keeps, which
+// changes it reports, and that each act of the user reports them once.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "FakeWindow.h"
+#include "app/CalcState.h"
+#include "ui/Layout.h"
+
+namespace varnock::testing {
+namespace {
+
+std::vector<int> listed(std::span<const int> ids) { return {ids.begin(), ids.end()}; }
+
+// The controls of the table lie in a flat array and any other identifier
+// apart; both keep what they are told, and nothing leaks between them.
+TEST(CalcState, KeepsTextsCaptionsAndMarksForAnyIdentifier) {
+    CalcState state;
+    EXPECT_EQ(state.caption(1135), "In Meters");  // a label starts with its caption
+    const int ids[] = {1007,
+                       1224,
+                       58112,
+                       0,
+                       -7,
+                       999,
+                       3000,
+                       std::numeric_limits<int>::min(),
+                       std::numeric_limits<int>::max()};
+    for (int id : ids) {
+        EXPECT_EQ(state.text(id), "") << id;
+        state.setText(id, "box " + std::to_string(id));
+        state.setCaption(id, "caption " + std::to_string(id));
+        state.setCheck(id, 1);
+    }
+    for (int id : ids) {
+        EXPECT_EQ(state.text(id), "box " + std::to_string(id)) << id;
+        EXPECT_EQ(state.caption(id), "caption " + std::to_string(id)) << id;
+        EXPECT_EQ(state.check(id), 1) << id;
+    }
+    state.appendText(-7, "\xc2\xb5");
+    state.eraseTextEnd(-7, 2);
+    EXPECT_EQ(state.text(-7), "box -7");
+    state.eraseTextEnd(-7, 100);  // more than the text holds
+    EXPECT_EQ(state.text(-7), "");
+    EXPECT_EQ(state.text(1001), "");
+    EXPECT_EQ(state.check(1025), 0);
+}
+
+// Each control is listed once per aspect however often it changed; writing
+// what a control already shows is no change; taking starts afresh.
+TEST(CalcState, ReportsEachChangedControlOnce) {
+    CalcState state;
+    state.setText(1007, "1");
+    state.setText(1007, "12");
+    state.setText(1115, "");              // already empty
+    state.setCaption(1135, "In Meters");  // already its caption
+    state.setCaption(1136, "In Miles");
+    state.setCheck(1024, 1);
+    state.setCheck(1025, 0);  // already clear
+    state.appendText(1221, "");
+    state.eraseTextEnd(1221, 1);  // nothing to erase
+    ASSERT_TRUE(state.hasChanges());
+    ChangedControls taken;
+    state.takeChanges(taken);
+    EXPECT_EQ(listed(taken.view().texts), std::vector<int>{1007});
+    EXPECT_EQ(listed(taken.view().captions), std::vector<int>{1136});
+    EXPECT_EQ(listed(taken.view().checks), std::vector<int>{1024});
+    EXPECT_FALSE(state.hasChanges());
+
+    state.setText(1007, "1");
+    state.takeChanges(taken);
+    EXPECT_EQ(listed(taken.texts), std::vector<int>{1007});
+    EXPECT_TRUE(taken.captions.empty());
+    EXPECT_TRUE(taken.checks.empty());
+}
+
+TEST(CalcState, ClickMarksMoveWithinOneGroupAndToggleTheCheckBox) {
+    CalcState state;
+    for (int id : {1137, 1139, 1147}) state.setCheck(id, 1);
+    applyClickMarks(state, 1141);
+    for (int id : radioGroupOf(1141)->members) EXPECT_EQ(state.check(id), id == 1141) << id;
+    EXPECT_EQ(state.check(1147), 1);  // another group is left alone
+    applyClickMarks(state, kFringingCheckBox);
+    EXPECT_EQ(state.check(kFringingCheckBox), 1);
+    applyClickMarks(state, kFringingCheckBox);
+    EXPECT_EQ(state.check(kFringingCheckBox), 0);
+    applyClickMarks(state, 1000);  // a push button has no mark
+    EXPECT_EQ(state.check(1000), 0);
+}
+
+// Counts the notifications and remembers the last one.
+class CountingWindow : public FakeWindow {
+public:
+    void stateChanged(const StateChange& change) override {
+        FakeWindow::stateChanged(change);
+        ++notifications;
+        texts = listed(change.texts);
+        captions = listed(change.captions);
+        checks = listed(change.checks);
+    }
+    int notifications = 0;
+    std::vector<int> texts, captions, checks;
+};
+
+struct ActCase {
+    const char* name;
+    void (*act)(CCalcDlg&);
+    int notifications;  // at most one per act, none when nothing changed
+    std::vector<int> texts;
+    std::vector<int> captions;
+    std::vector<int> checks;
+};
+
+// From a display of "12" being typed, in the metric unit of the sight panel.
+const ActCase kActs[] = {
+    {"digit", [](CCalcDlg& d) { d.OnClicked(1088); }, 1, {1007}, {}, {}},
+    {"sign", [](CCalcDlg& d) { d.OnClicked(1093); }, 1, {1007}, {}, {}},
+    // A unit change clears the display.
+    {"units", [](CCalcDlg& d) { d.OnClicked(1131); }, 1, {1007}, {1135, 1136}, {1130, 1131}},
+    {"focus without operation", [](CCalcDlg& d) { d.OnSetFocus(1000); }, 0, {}, {}, {}},
+    {"refused paste", [](CCalcDlg& d) { d.OnPaste("abc"); }, 0, {}, {}, {}},
+    {"pad typed", [](CCalcDlg& d) { d.OnPadTyped("note"); }, 1, {kScratchPad}, {}, {}},
+    {"pad edited alike", [](CCalcDlg& d) { d.OnPadEdited(""); }, 0, {}, {}, {}},
+    {"copy", [](CCalcDlg& d) { d.OnCopy(kDisplayBox); }, 0, {}, {}, {}},
+};
+
+class OneNotificationPerAct : public ::testing::TestWithParam<ActCase> {};
+
+TEST_P(OneNotificationPerAct, NamesWhatChanged) {
+    CountingWindow window;
+    TestDialog dialog{window};
+    window.state = &dialog.state();
+    dialog.OnInitDialog();
+    dialog.OnClicked(1088);  // "1"
+    dialog.OnClicked(1089);  // "2"
+    window = CountingWindow{};
+    window.state = &dialog.state();
+    const ActCase& c = GetParam();
+    c.act(dialog);
+    EXPECT_EQ(window.notifications, c.notifications);
+    if (c.notifications == 0) return;
+    EXPECT_EQ(window.texts, c.texts);
+    EXPECT_EQ(window.captions, c.captions);
+    EXPECT_EQ(window.checks, c.checks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Acts, OneNotificationPerAct, ::testing::ValuesIn(kActs),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name) c = std::isalnum(c) ? c : '_';
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace varnock::testing

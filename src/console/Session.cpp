@@ -1,6 +1,7 @@
 #include "console/Session.h"
 
 #include "console/Output.h"
+#include "console/WindowRules.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 

@@ -25,7 +25,7 @@
 #include "RefusalFlash.h"
 #include "ScreenFit.h"
 #include "StayOnTop.h"
-#include "ui/Routing.h"
+#include "app/Routing.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
 

@@ -13,8 +13,8 @@
 #include "Glyphs.h"
 #include "NumberBox.h"
 #include "SteadyFocusPolicy.h"
+#include "app/Routing.h"
 #include "ui/Descriptions.h"
-#include "ui/Routing.h"
 
 using varnock::ControlKind;
 using varnock::ControlSpec;

@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
+#include "app/Routing.h"
 #include "form/FormRecord.h"
 #include "ui/Layout.h"
-#include "ui/Routing.h"
 
 namespace varnock {
 namespace {

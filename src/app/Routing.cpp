@@ -1,4 +1,4 @@
-#include "ui/Routing.h"
+#include "app/Routing.h"
 
 #include <vector>
 

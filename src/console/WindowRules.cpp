@@ -1,0 +1,47 @@
+#include "console/WindowRules.h"
+
+#include "ui/Platform.h"
+
+namespace varnock {
+
+bool takesClicks(const ControlSpec& control) {
+    switch (control.kind) {
+        case ControlKind::PushButton:
+        case ControlKind::RadioButton:
+        case ControlKind::CheckBox:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool takesFocus(const ControlSpec& control) {
+    if (!control.isVisible()) return false;
+    switch (control.kind) {
+        case ControlKind::PushButton:
+        case ControlKind::RadioButton:
+        case ControlKind::CheckBox:
+        case ControlKind::Edit:
+        case ControlKind::MultiLineEdit:
+            return true;
+        default:
+            return false;
+    }
+}
+
+int initialFocus() {
+    for (const ControlSpec& control : controls()) {
+        if (control.is(kTabStop) && takesFocus(control)) return control.id;
+    }
+    return kMainWindowFocus;
+}
+
+int returnKeyButton(int focusedId) {
+    const ControlSpec* focused = findControl(focusedId);
+    if (focused != nullptr && focused->kind == ControlKind::PushButton && focused->isVisible()) {
+        return focusedId;
+    }
+    return defaultButtonId();
+}
+
+}  // namespace varnock

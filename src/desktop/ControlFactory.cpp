@@ -13,7 +13,6 @@
 #include "Glyphs.h"
 #include "NumberBox.h"
 #include "SteadyFocusPolicy.h"
-#include "app/Routing.h"
 #include "ui/Descriptions.h"
 
 using varnock::ControlKind;
@@ -79,7 +78,7 @@ QWidget* createRadioButton(const ControlSpec& row, QWidget* parent) {
 
 QWidget* createEdit(const ControlSpec& row, QWidget* parent) {
     auto* edit = new NumberBox(parent);
-    if (varnock::findFocusHandler(row.id) != nullptr) {
+    if (row.isReadOnlyBox()) {
         // Only the calculator writes these boxes.
         edit->setReadOnly(true);
         edit->setContextMenuPolicy(Qt::NoContextMenu);

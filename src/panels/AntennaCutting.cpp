@@ -15,11 +15,18 @@ struct Fraction {
     int button;
     double value;
 };
-// "Full" is the case in which none of these is checked.
 constexpr Fraction kFractions[] = {
-    {1137, 0.25}, {1138, 0.375}, {1139, 0.5}, {1140, 0.625}, {1141, 0.75},
+    {1137, 0.25}, {1138, 0.375}, {1139, 0.5}, {1140, 0.625}, {1141, 0.75}, {1142, 1},
 };
+// The whole wavelength, also when no fraction is checked.
 constexpr double kFull = 1;
+
+double fractionOf(int button) {
+    for (const Fraction& fraction : kFractions) {
+        if (fraction.button == button) return fraction.value;
+    }
+    return kFull;
+}
 
 double cutLength(double frequency, double unitFactor, double fraction, double fringing) {
     const double wavelength = 300000000 / (frequency * 1000000);
@@ -69,12 +76,12 @@ void CCalcDlg::RecomputeCutLength(double fraction, double unitFactor) {
     EntryReset();
 }
 
-void CCalcDlg::OnCutQuarter() { RecomputeCutLength(0.25, CutUnitFactor()); }
-void CCalcDlg::OnCutThreeEighths() { RecomputeCutLength(0.375, CutUnitFactor()); }
-void CCalcDlg::OnCutHalf() { RecomputeCutLength(0.5, CutUnitFactor()); }
-void CCalcDlg::OnCutFiveEighths() { RecomputeCutLength(0.625, CutUnitFactor()); }
-void CCalcDlg::OnCutThreeQuarters() { RecomputeCutLength(0.75, CutUnitFactor()); }
-void CCalcDlg::OnCutFull() { RecomputeCutLength(kFull, CutUnitFactor()); }
+void CCalcDlg::OnCutQuarter() { RecomputeCutLength(fractionOf(1137), CutUnitFactor()); }
+void CCalcDlg::OnCutThreeEighths() { RecomputeCutLength(fractionOf(1138), CutUnitFactor()); }
+void CCalcDlg::OnCutHalf() { RecomputeCutLength(fractionOf(1139), CutUnitFactor()); }
+void CCalcDlg::OnCutFiveEighths() { RecomputeCutLength(fractionOf(1140), CutUnitFactor()); }
+void CCalcDlg::OnCutThreeQuarters() { RecomputeCutLength(fractionOf(1141), CutUnitFactor()); }
+void CCalcDlg::OnCutFull() { RecomputeCutLength(fractionOf(1142), CutUnitFactor()); }
 
 void CCalcDlg::OnCutMetric() {
     SetCaption(kUnitLabel, startCaption(kUnitLabel));

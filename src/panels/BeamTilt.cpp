@@ -14,7 +14,7 @@ constexpr int kMetric = 1169;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kMilesPerFoot = 0.0001893939393939394;
 
-// m_lblHorizonUnit, m_lblMainUnit, m_lblLowerUnit, m_lblUpperUnit.
+// The unit labels beside the horizon, main, lower and upper lobe distances.
 constexpr int kHaatLabel = 1175;
 constexpr int kDistanceLabels[] = {1171, 1173, 1172, 1174};
 

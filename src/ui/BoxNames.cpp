@@ -25,16 +25,9 @@ bool standsBeside(const DialogRect& label, const DialogRect& box) {
     return gap >= 0 && gap <= kBesideGap && sameLine;
 }
 
-const ControlSpec* captionLabelOf(const ControlSpec& box) {
-    for (const ControlSpec& control : controls()) {
-        if (control.kind == ControlKind::Label && control.caption == box.frame) return &control;
-    }
-    return nullptr;
-}
-
 const ControlSpec* unitLabelOf(const ControlSpec& box) {
     for (const ControlSpec& control : controls()) {
-        if (control.kind != ControlKind::Label || control.caption == box.frame) continue;
+        if (control.kind != ControlKind::Label || control.partner == box.id) continue;
         const bool inOwnFrame = !box.frame.empty() && control.frame == box.frame;
         if (inOwnFrame || standsBeside(control.rect, box.rect)) return &control;
     }
@@ -83,7 +76,7 @@ std::vector<const ControlSpec*> boxesOf(const ControlSpec& panel) {
 BoxNaming namingOf(const ControlSpec& box) {
     BoxNaming naming;
     naming.caption = box.frame;
-    if (const ControlSpec* label = captionLabelOf(box)) naming.captionLabel = label->id;
+    if (const ControlSpec* label = labelOf(box.id)) naming.captionLabel = label->id;
     naming.unitLabel = unitLabelOf(box);
     naming.unitRadios = unitRadiosOf(box);
     return naming;

@@ -118,7 +118,7 @@ constexpr ControlSpec kControls[] = {
     {1114, K::Edit,        "", {13, 163, 43, 16}, 0, "Frequency", kTabStop},
     {1116, K::PushButton,  "Enter", {58, 164, 30, 14}, 0, "Frequency", 0},
     {1120, K::PushButton,  "?", {89, 164, 9, 14}, 0, "Frequency", 0},
-    {X,    K::Label,       "In mHz", {17, 179, 23, 8}, 0, "Frequency", 0},
+    {X,    K::Label,       "In mHz", {17, 179, 23, 8}, 0, "Frequency", kShowsUnit, 1114},
     {X,    K::GroupBox,    "Distance", {11, 189, 92, 43}, 0, "", 0},
     {1115, K::Edit,        "", {13, 199, 43, 16}, 0, "Distance", kTabStop},
     {1117, K::PushButton,  "Enter", {58, 200, 30, 14}, 0, "Distance", 0},
@@ -136,10 +136,10 @@ constexpr ControlSpec kControls[] = {
     {1126, K::Edit,        "", {116, 163, 40, 16}, 0, "Antenna Height", 0},
     {1127, K::PushButton,  "Enter", {158, 164, 30, 14}, 0, "Antenna Height", 0},
     {1128, K::PushButton,  "?", {189, 164, 9, 14}, 0, "Antenna Height", 0},
-    {1135, K::Label,       "In Meters", {119, 179, 48, 8}, 0, "Antenna Height", kChangingCaption},
+    {1135, K::Label,       "In Meters", {119, 179, 48, 8}, 0, "Antenna Height", kChangingCaption | kShowsUnit, 1126},
     {X,    K::GroupBox,    "Distance to Horizon", {114, 190, 87, 35}, 0, "", 0},
     {1129, K::Edit,        "", {116, 200, 81, 16}, 0, "Distance to Horizon", 0},
-    {1136, K::Label,       "In Kilometers", {119, 216, 41, 8}, 0, "Distance to Horizon", kChangingCaption},
+    {1136, K::Label,       "In Kilometers", {119, 216, 41, 8}, 0, "Distance to Horizon", kChangingCaption | kShowsUnit, 1129},
     {1133, K::GroupBox,    "Measurement Convert", {114, 227, 87, 34}, 0, "", 0},
     {1130, K::RadioButton, "Metric", {127, 237, 35, 10}, 2, "Measurement Convert", 0},
     {1131, K::RadioButton, "Standard", {127, 248, 45, 10}, 2, "Measurement Convert", 0},
@@ -152,7 +152,7 @@ constexpr ControlSpec kControls[] = {
     {X,    K::Label,       "Freq (mHz)", {214, 170, 35, 8}, 0, "", 0, 1132},
     {X,    K::Label,       "Cut Antenna to:", {213, 179, 50, 8}, 0, "", 0, 1145},
     {1145, K::Edit,        "", {211, 187, 61, 14}, 0, "Cut Antenna to:", 0},
-    {1188, K::Label,       "Cm", {274, 190, 21, 8}, 0, "", kChangingCaption},
+    {1188, K::Label,       "Cm", {274, 190, 21, 8}, 0, "", kChangingCaption | kShowsUnit, 1145},
     {X,    K::GroupBox,    "", {211, 199, 86, 17}, 0, "", 0},
     {1187, K::RadioButton, "metric", {214, 205, 34, 9}, 7, "Antenna Length Cutting", 0},
     {1186, K::RadioButton, "standard", {250, 205, 43, 9}, 7, "Antenna Length Cutting", 0},
@@ -182,16 +182,16 @@ constexpr ControlSpec kControls[] = {
     {1163, K::PushButton,  "Calculate", {308, 199, 42, 14}, 0, "Beam Tilt Calculator", 0},
     {X,    K::Label,       "Radio Horizon:", {309, 214, 48, 8}, 0, "", 0, 1165},
     {1165, K::Edit,        "", {308, 223, 52, 14}, 0, "Radio Horizon:", 0},
-    {1171, K::Label,       "kms", {361, 226, 14, 8}, 0, "", kChangingCaption},
+    {1171, K::Label,       "kms", {361, 226, 14, 8}, 0, "", kChangingCaption | kShowsUnit, 1165},
     {X,    K::Label,       "Main Lobe:", {383, 214, 36, 8}, 0, "", 0, 1164},
     {1164, K::Edit,        "", {381, 222, 52, 14}, 0, "Main Lobe:", 0},
-    {1173, K::Label,       "kms", {435, 225, 14, 8}, 0, "", kChangingCaption},
+    {1173, K::Label,       "kms", {435, 225, 14, 8}, 0, "", kChangingCaption | kShowsUnit, 1164},
     {X,    K::Label,       "Lower 3dB Lobe:", {309, 239, 55, 8}, 0, "", 0, 1159},
     {1159, K::Edit,        "", {308, 247, 52, 14}, 0, "Lower 3dB Lobe:", 0},
-    {1172, K::Label,       "kms", {361, 250, 14, 8}, 0, "", kChangingCaption},
+    {1172, K::Label,       "kms", {361, 250, 14, 8}, 0, "", kChangingCaption | kShowsUnit, 1159},
     {X,    K::Label,       "Upper 3dB Lobe:", {382, 238, 55, 8}, 0, "", 0, 1166},
     {1166, K::Edit,        "", {381, 247, 52, 14}, 0, "Upper 3dB Lobe:", 0},
-    {1174, K::Label,       "kms", {435, 250, 14, 8}, 0, "", kChangingCaption},
+    {1174, K::Label,       "kms", {435, 250, 14, 8}, 0, "", kChangingCaption | kShowsUnit, 1166},
 
     // Temperature
     {X,    K::GroupBox,   "Temperature", {454, 145, 51, 61}, 0, "", 0},
@@ -225,10 +225,10 @@ constexpr ControlSpec kControls[] = {
     {1194, K::Edit,       "", {179, 313, 56, 16}, 0, "Ref. Coefficient", 0},
     {X,    K::GroupBox,   "Zmax", {242, 275, 85, 28}, 0, "", 0},
     {1199, K::Edit,       "", {245, 284, 56, 16}, 0, "Zmax", 0},
-    {X,    K::Label,      "Ohms", {304, 288, 19, 8}, 0, "Zmax", 0},
+    {X,    K::Label,      "Ohms", {304, 288, 19, 8}, 0, "Zmax", kShowsUnit, 1199},
     {X,    K::GroupBox,   "Zmin", {242, 304, 85, 28}, 0, "", 0},
     {1203, K::Edit,       "", {245, 313, 56, 16}, 0, "Zmin", 0},
-    {X,    K::Label,      "Ohms", {304, 316, 19, 8}, 0, "Zmin", 0},
+    {X,    K::Label,      "Ohms", {304, 316, 19, 8}, 0, "Zmin", kShowsUnit, 1203},
 
     // Scratch Pad
     {X,    K::GroupBox,      "Scratch Pad", {333, 265, 172, 69}, 0, "", 0},
@@ -388,13 +388,24 @@ std::span<const int> changingLabels() {
     return labels;
 }
 
-const ControlSpec* labelOf(int box) {
+namespace {
+
+// The label that belongs to this box, its unit label or the one naming it.
+const ControlSpec* labelOfBox(int box, bool unit) {
     if (box == 0) return nullptr;
     for (const ControlSpec& control : kControls) {
-        if (control.kind == ControlKind::Label && control.partner == box) return &control;
+        if (control.kind == ControlKind::Label && control.partner == box &&
+            control.is(kShowsUnit) == unit)
+            return &control;
     }
     return nullptr;
 }
+
+}  // namespace
+
+const ControlSpec* labelOf(int box) { return labelOfBox(box, false); }
+
+const ControlSpec* unitLabelOf(int box) { return labelOfBox(box, true); }
 
 std::string_view startCaption(int id) {
     const ControlSpec* control = findControl(id);

@@ -28,6 +28,7 @@ enum ControlFlag : unsigned {
     kPushLike = 1u << 4,  // radio drawn as a flat toggle button
     kNoMnemonic = 1u << 5,
     kChangingCaption = 1u << 6,  // a label whose caption the calculator changes
+    kShowsUnit = 1u << 7,        // a label that gives the unit of its partner box
 };
 
 struct DialogRect {
@@ -46,7 +47,7 @@ struct ControlSpec {
     std::string_view frame;  // caption of the frame or label that names this control
     unsigned flags;
     // A hidden key: the visible key whose operation it runs. A label: the box
-    // it names. 0 for neither.
+    // it names, or whose unit it gives (kShowsUnit). 0 for none.
     int partner = 0;
 
     bool is(ControlFlag flag) const { return (flags & flag) != 0; }
@@ -104,6 +105,9 @@ std::span<const int> changingLabels();
 
 // The label that names this box, or nullptr.
 const ControlSpec* labelOf(int box);
+
+// The label that gives the unit of this box's number, or nullptr.
+const ControlSpec* unitLabelOf(int box);
 
 // The caption a control has when the window opens ("CLEAR ALL" puts the
 // changing labels back to it).

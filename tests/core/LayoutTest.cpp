@@ -113,33 +113,44 @@ TEST(Layout, EveryHiddenTwinRunsItsVisibleKeysOperation) {
     }
 }
 
-// A box named by a label of its own, or by a frame (no label), or nothing.
-struct NamingLabelCase {
+// The labels of a box: the one naming it (or none, when a frame names it),
+// and the one giving its unit.
+struct BoxLabelCase {
     int box;
-    const char* label;  // nullptr for none
+    const char* name;  // nullptr for none
+    const char* unit;  // nullptr for none
 };
-const NamingLabelCase kNamingLabelCases[] = {
-    {1156, "Power Input"},
-    {1158, "Power Ratio (dB)"},
-    {1125, "Ant. HAAT (meters)"},
-    {1132, "Freq (mHz)"},
-    {1165, "Radio Horizon:"},
-    {1196, "Reflected Power"},
-    {1114, nullptr},
-    {1007, nullptr},
-    {kScratchPad, nullptr},
-    {0, nullptr},
+const BoxLabelCase kBoxLabelCases[] = {
+    {1156, "Power Input", nullptr},
+    {1158, "Power Ratio (dB)", nullptr},
+    {1125, "Ant. HAAT (meters)", nullptr},
+    {1132, "Freq (mHz)", nullptr},
+    {1145, "Cut Antenna to:", "Cm"},
+    {1165, "Radio Horizon:", "kms"},
+    {1166, "Upper 3dB Lobe:", "kms"},
+    {1196, "Reflected Power", nullptr},
+    {1114, nullptr, "In mHz"},
+    {1126, nullptr, "In Meters"},
+    {1203, nullptr, "Ohms"},
+    {1115, nullptr, nullptr},
+    {1007, nullptr, nullptr},
+    {kScratchPad, nullptr, nullptr},
+    {0, nullptr, nullptr},
 };
 
-TEST(Layout, LabelsNameTheirBoxesByIdentifier) {
-    for (const NamingLabelCase& c : kNamingLabelCases) {
-        const ControlSpec* label = labelOf(c.box);
-        if (c.label == nullptr) {
-            EXPECT_EQ(label, nullptr) << c.box;
-        } else {
-            ASSERT_NE(label, nullptr) << c.box;
-            EXPECT_EQ(label->caption, c.label) << c.box;
-        }
+void expectCaption(const ControlSpec* label, const char* caption, int box) {
+    if (caption == nullptr) {
+        EXPECT_EQ(label, nullptr) << box;
+    } else {
+        ASSERT_NE(label, nullptr) << box;
+        EXPECT_EQ(label->caption, caption) << box;
+    }
+}
+
+TEST(Layout, LabelsJoinTheirBoxesByIdentifier) {
+    for (const BoxLabelCase& c : kBoxLabelCases) {
+        expectCaption(labelOf(c.box), c.name, c.box);
+        expectCaption(unitLabelOf(c.box), c.unit, c.box);
     }
     for (const ControlSpec& control : controls()) {
         if (control.kind != ControlKind::Label || control.partner == 0) continue;

@@ -1,8 +1,8 @@
 #include "app/CalcDlg.h"
 
+#include "app/Routing.h"
 #include "form/NumberText.h"
 #include "ui/Layout.h"
-#include "ui/Routing.h"
 #include "ui/Strings.h"
 
 namespace varnock {

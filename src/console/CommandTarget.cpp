@@ -1,8 +1,8 @@
 #include "console/CommandTarget.h"
 
 #include "console/Json.h"
+#include "console/WindowRules.h"
 #include "ui/BoxNames.h"
-#include "ui/Platform.h"
 
 namespace varnock::console {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "console/Output.h"
 #include "console/Utf8.h"
+#include "console/WindowRules.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 

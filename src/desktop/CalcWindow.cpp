@@ -25,7 +25,7 @@
 #include "RefusalFlash.h"
 #include "ScreenFit.h"
 #include "StayOnTop.h"
-#include "ui/Routing.h"
+#include "app/Routing.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
 
@@ -82,19 +82,19 @@ CalcWindow::~CalcWindow() = default;
 void CalcWindow::createControls() {
     std::vector<Placement> placements;
     std::vector<QWidget*> frames;
-    std::map<std::string_view, QLabel*> labels;
+    std::vector<std::pair<QLabel*, int>> labelsOfBoxes;
     for (const ControlSpec& row : varnock::controls()) {
         QWidget* widget = createControl(row, this);
         if (row.id != varnock::kUnaddressed) m_controls[row.id] = widget;
         if (row.kind == ControlKind::GroupBox) frames.push_back(widget);
-        if (row.kind == ControlKind::Label)
-            labels.emplace(row.caption, qobject_cast<QLabel*>(widget));
+        if (row.kind == ControlKind::Label && row.partner != 0)
+            labelsOfBoxes.emplace_back(qobject_cast<QLabel*>(widget), row.partner);
         placements.push_back({widget, row.rect});
         wireControl(row, widget);
     }
     // Frames lie under every control they enclose.
     for (auto frame = frames.rbegin(); frame != frames.rend(); ++frame) (*frame)->lower();
-    linkLabelsToBoxes(labels);
+    linkLabelsToBoxes(labelsOfBoxes);
     tintReadOnlyBoxes();
 
     settleOverlaps(placements);
@@ -133,14 +133,10 @@ DialogUnits CalcWindow::unitsFittingTheScreen(const std::vector<Placement>& plac
     return chosen != tried.end() ? chosen->second : fittingUnits(font(), placements);
 }
 
-void CalcWindow::linkLabelsToBoxes(const std::map<std::string_view, QLabel*>& labels) {
+void CalcWindow::linkLabelsToBoxes(const std::vector<std::pair<QLabel*, int>>& labelsOfBoxes) {
     // A label that names a box is its buddy, so that assistive tools find the
     // relation, and the box's name follows the label when its caption changes.
-    for (const ControlSpec& row : varnock::controls()) {
-        if (row.kind != ControlKind::Edit || row.frame.empty()) continue;
-        auto label = labels.find(row.frame);
-        if (label != labels.end()) label->second->setBuddy(controlWidget(row.id));
-    }
+    for (const auto& [label, box] : labelsOfBoxes) label->setBuddy(controlWidget(box));
 }
 
 void CalcWindow::tintReadOnlyBoxes() {

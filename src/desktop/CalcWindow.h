@@ -77,7 +77,7 @@ private:
     // window fits the screen it opens on; the window takes that font.
     DialogUnits unitsFittingTheScreen(const std::vector<Placement>& placements);
     void wireControl(const varnock::ControlSpec& row, QWidget* widget);
-    void linkLabelsToBoxes(const std::map<std::string_view, QLabel*>& labels);
+    void linkLabelsToBoxes(const std::vector<std::pair<QLabel*, int>>& labelsOfBoxes);
     void tintReadOnlyBoxes();
     void createRadioGroups();
     void createSystemMenu();

@@ -15,7 +15,6 @@
 #include "NumberBox.h"
 #include "SteadyFocusPolicy.h"
 #include "ui/Descriptions.h"
-#include "ui/Routing.h"
 
 using varnock::ControlKind;
 using varnock::ControlSpec;
@@ -81,7 +80,7 @@ QWidget* createRadioButton(const ControlSpec& row, QWidget* parent) {
 
 QWidget* createEdit(const ControlSpec& row, QWidget* parent) {
     auto* edit = new NumberBox(parent);
-    if (varnock::findFocusHandler(row.id) != nullptr) {
+    if (row.isReadOnlyBox()) {
         // Only the calculator writes these boxes.
         edit->setReadOnly(true);
         edit->setContextMenuPolicy(Qt::NoContextMenu);

@@ -22,12 +22,6 @@ const FieldBinding kFields[] = {
     {1199, &R::m_zMax},          {1203, &R::m_zMin},
 };
 
-// m_lblLosHeightUnit, m_lblLosDistUnit, m_lblHaat, m_lblHorizonUnit,
-// m_lblMainUnit, m_lblLowerUnit, m_lblUpperUnit, m_lblPowerIn,
-// m_lblPowerOut, m_lblRatio, m_lblCutUnit.
-constexpr int kChangingLabels[] = {1135, 1136, 1175, 1171, 1173, 1172,
-                                   1174, 1182, 1183, 1184, 1188};
-
 }  // namespace
 
 std::string FieldBinding::text(const FormRecord& record) const {
@@ -53,14 +47,5 @@ const std::string& FieldTexts::text(std::size_t index, const FieldBinding& bindi
 }
 
 std::span<const FieldBinding> formFields() { return kFields; }
-
-const FieldBinding* fieldOfBox(int box) {
-    for (const FieldBinding& binding : kFields) {
-        if (binding.box == box) return &binding;
-    }
-    return nullptr;
-}
-
-std::span<const int> changingLabels() { return kChangingLabels; }
 
 }  // namespace varnock

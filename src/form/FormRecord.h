@@ -72,10 +72,4 @@ private:
 // The 29 bindings in exchange order.
 std::span<const FieldBinding> formFields();
 
-// The binding of this box, or nullptr.
-const FieldBinding* fieldOfBox(int box);
-
-// The labels whose captions change, in the order "CLEAR ALL" restores them.
-std::span<const int> changingLabels();
-
 }  // namespace varnock

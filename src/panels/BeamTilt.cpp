@@ -28,7 +28,7 @@ constexpr double kSameUnit = 1.0;
 constexpr double kAlongTheHorizontal = -1;
 constexpr std::string_view kAboveHorizonMarker = "VER HORIZ";
 
-// m_lblHorizonUnit, m_lblMainUnit, m_lblLowerUnit, m_lblUpperUnit.
+// The unit labels beside the horizon, main, lower and upper lobe distances.
 constexpr int kHaatLabel = 1175;
 constexpr int kDistanceLabels[] = {1171, 1173, 1172, 1174};
 

@@ -2,13 +2,8 @@
 
 #include <algorithm>
 
-#include "form/FormRecord.h"
-
 namespace varnock {
 namespace {
-
-// A unit label may stand this many dialog units right of its box.
-constexpr int kBesideGap = 4;
 
 bool encloses(const DialogRect& outer, const DialogRect& inner) {
     return inner.x >= outer.x && inner.y >= outer.y &&
@@ -17,29 +12,6 @@ bool encloses(const DialogRect& outer, const DialogRect& inner) {
 }
 
 int area(const DialogRect& rect) { return rect.width * rect.height; }
-
-// A label that starts just after the box's right edge, on the box's line.
-bool standsBeside(const DialogRect& label, const DialogRect& box) {
-    const int gap = label.x - (box.x + box.width);
-    const bool sameLine = label.y < box.y + box.height && label.y + label.height > box.y;
-    return gap >= 0 && gap <= kBesideGap && sameLine;
-}
-
-const ControlSpec* captionLabelOf(const ControlSpec& box) {
-    for (const ControlSpec& control : controls()) {
-        if (control.kind == ControlKind::Label && control.caption == box.frame) return &control;
-    }
-    return nullptr;
-}
-
-const ControlSpec* unitLabelOf(const ControlSpec& box) {
-    for (const ControlSpec& control : controls()) {
-        if (control.kind != ControlKind::Label || control.caption == box.frame) continue;
-        const bool inOwnFrame = !box.frame.empty() && control.frame == box.frame;
-        if (inOwnFrame || standsBeside(control.rect, box.rect)) return &control;
-    }
-    return nullptr;
-}
 
 std::span<const int> unitRadiosOf(const ControlSpec& box) {
     if (box.frame.empty()) return {};
@@ -58,9 +30,7 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-bool isCopyableBox(const ControlSpec& control) {
-    return control.kind == ControlKind::Edit && control.isVisible();
-}
+bool isCopyableBox(const ControlSpec& control) { return control.isReadOnlyBox(); }
 
 const ControlSpec* panelOf(const ControlSpec& control) {
     const ControlSpec* panel = nullptr;
@@ -83,8 +53,8 @@ std::vector<const ControlSpec*> boxesOf(const ControlSpec& panel) {
 BoxNaming namingOf(const ControlSpec& box) {
     BoxNaming naming;
     naming.caption = box.frame;
-    if (const ControlSpec* label = captionLabelOf(box)) naming.captionLabel = label->id;
-    naming.unitLabel = unitLabelOf(box);
+    if (const ControlSpec* label = labelOf(box.id)) naming.captionLabel = label->id;
+    naming.unitLabel = unitLabelOf(box.id);
     naming.unitRadios = unitRadiosOf(box);
     return naming;
 }

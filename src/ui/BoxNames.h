@@ -29,8 +29,7 @@ struct BoxNaming {
     // The label that shows that caption, when the calculator may change it;
     // kUnaddressed when the caption never changes.
     int captionLabel = kUnaddressed;
-    // A label in the box's own frame or right beside it ("In mHz", "kms"),
-    // or nullptr.
+    // The label that gives the box's unit ("In mHz", "kms"), or nullptr.
     const ControlSpec* unitLabel = nullptr;
     // Radio buttons in the box's own frame that choose its unit ("kms",
     // "miles"); empty when there are none.

@@ -18,7 +18,7 @@ constexpr DialogFrame kMainFrame{"Tolvane Calculator", 512, 338, 8};
 constexpr ControlSpec kControls[] = {
     // Data Input Module
     {X,    K::GroupBox,   "   Data Input Module   ", {7, 9, 84, 108}, 0, "", 0},
-    {1007, K::Edit,       "", {7, 18, 83, 18}, 0, "Display", kDigitsOnly},
+    {1007, K::Edit,       "", {7, 18, 83, 18}, 0, "Display", 0},
     {1082, K::PushButton, "7", {13, 38, 22, 17}, 0, "", 0},
     {1083, K::PushButton, "8", {37, 38, 22, 17}, 0, "", 0},
     {1084, K::PushButton, "9", {61, 38, 22, 17}, 0, "", 0},
@@ -82,14 +82,14 @@ constexpr ControlSpec kControls[] = {
     {1156, K::Edit,        "", {305, 22, 43, 16}, 0, "Power Input", 0},
     {1160, K::PushButton,  "Enter", {350, 23, 26, 14}, 0, "Power Input", 0},
     {1176, K::PushButton,  "?", {377, 23, 9, 14}, 0, "Power Input", 0},
-    {1182, K::Label,       "Power Input", {307, 39, 59, 8}, 0, "", 0},
+    {1182, K::Label,       "Power Input", {307, 39, 59, 8}, 0, "", kChangingCaption, 1156},
     {X,    K::GroupBox,    "", {303, 48, 87, 32}, 0, "", 0},
     {1157, K::Edit,        "", {306, 54, 43, 16}, 0, "Power Output", 0},
     {1162, K::PushButton,  "Enter", {351, 55, 25, 14}, 0, "Power Output", 0},
     {1177, K::PushButton,  "?", {378, 55, 9, 14}, 0, "Power Output", 0},
-    {1183, K::Label,       "Power Output", {307, 70, 64, 8}, 0, "", 0},
+    {1183, K::Label,       "Power Output", {307, 70, 64, 8}, 0, "", kChangingCaption, 1157},
     {X,    K::GroupBox,    "", {303, 80, 88, 35}, 0, "", 0},
-    {1184, K::Label,       "Power Ratio (dB)", {331, 86, 54, 8}, 0, "", 0},
+    {1184, K::Label,       "Power Ratio (dB)", {331, 86, 54, 8}, 0, "", kChangingCaption, 1158},
     {1158, K::Edit,        "", {329, 95, 58, 16}, 0, "Power Ratio (dB)", 0},
     {1181, K::PushButton,  "=", {306, 96, 21, 14}, 0, "Power Ratio (dB)", 0},
     {X,    K::GroupBox,    "Calculate For:", {303, 115, 88, 24}, 0, "", 0},
@@ -118,7 +118,7 @@ constexpr ControlSpec kControls[] = {
     {1114, K::Edit,        "", {13, 163, 43, 16}, 0, "Frequency", kTabStop},
     {1116, K::PushButton,  "Enter", {58, 164, 30, 14}, 0, "Frequency", 0},
     {1120, K::PushButton,  "?", {89, 164, 9, 14}, 0, "Frequency", 0},
-    {X,    K::Label,       "In mHz", {17, 179, 23, 8}, 0, "Frequency", 0},
+    {X,    K::Label,       "In mHz", {17, 179, 23, 8}, 0, "Frequency", kShowsUnit, 1114},
     {X,    K::GroupBox,    "Distance", {11, 189, 92, 43}, 0, "", 0},
     {1115, K::Edit,        "", {13, 199, 43, 16}, 0, "Distance", kTabStop},
     {1117, K::PushButton,  "Enter", {58, 200, 30, 14}, 0, "Distance", 0},
@@ -136,10 +136,10 @@ constexpr ControlSpec kControls[] = {
     {1126, K::Edit,        "", {116, 163, 40, 16}, 0, "Antenna Height", 0},
     {1127, K::PushButton,  "Enter", {158, 164, 30, 14}, 0, "Antenna Height", 0},
     {1128, K::PushButton,  "?", {189, 164, 9, 14}, 0, "Antenna Height", 0},
-    {1135, K::Label,       "In Meters", {119, 179, 48, 8}, 0, "Antenna Height", 0},
+    {1135, K::Label,       "In Meters", {119, 179, 48, 8}, 0, "Antenna Height", kChangingCaption | kShowsUnit, 1126},
     {X,    K::GroupBox,    "Distance to Horizon", {114, 190, 87, 35}, 0, "", 0},
     {1129, K::Edit,        "", {116, 200, 81, 16}, 0, "Distance to Horizon", 0},
-    {1136, K::Label,       "In Kilometers", {119, 216, 41, 8}, 0, "Distance to Horizon", 0},
+    {1136, K::Label,       "In Kilometers", {119, 216, 41, 8}, 0, "Distance to Horizon", kChangingCaption | kShowsUnit, 1129},
     {1133, K::GroupBox,    "Measurement Convert", {114, 227, 87, 34}, 0, "", 0},
     {1130, K::RadioButton, "Metric", {127, 237, 35, 10}, 2, "Measurement Convert", 0},
     {1131, K::RadioButton, "Standard", {127, 248, 45, 10}, 2, "Measurement Convert", 0},
@@ -149,14 +149,14 @@ constexpr ControlSpec kControls[] = {
     {1132, K::Edit,        "", {212, 155, 42, 14}, 0, "Freq (mHz)", 0},
     {1143, K::PushButton,  "Enter", {255, 156, 31, 12}, 0, "Freq (mHz)", 0},
     {1144, K::PushButton,  "?", {287, 156, 9, 12}, 0, "Freq (mHz)", 0},
-    {X,    K::Label,       "Freq (mHz)", {214, 170, 35, 8}, 0, "", 0},
-    {X,    K::Label,       "Cut Antenna to:", {213, 179, 50, 8}, 0, "", 0},
+    {X,    K::Label,       "Freq (mHz)", {214, 170, 35, 8}, 0, "", 0, 1132},
+    {X,    K::Label,       "Cut Antenna to:", {213, 179, 50, 8}, 0, "", 0, 1145},
     {1145, K::Edit,        "", {211, 187, 61, 14}, 0, "Cut Antenna to:", 0},
-    {1188, K::Label,       "Cm", {274, 190, 21, 8}, 0, "", 0},
+    {1188, K::Label,       "Cm", {274, 190, 21, 8}, 0, "", kChangingCaption | kShowsUnit, 1145},
     {X,    K::GroupBox,    "", {211, 199, 86, 17}, 0, "", 0},
     {1187, K::RadioButton, "metric", {214, 205, 34, 9}, 7, "Antenna Length Cutting", 0},
     {1186, K::RadioButton, "standard", {250, 205, 43, 9}, 7, "Antenna Length Cutting", 0},
-    {1185, K::CheckBox,    "Capacitive Fringing", {214, 217, 76, 10}, 0, "", kWordWrap},
+    {1185, K::CheckBox,    "Capacitive Fringing", {214, 217, 76, 10}, 0, "", 0},
     {X,    K::GroupBox,    "Wavelength", {211, 227, 86, 35}, 0, "", 0},
     {1137, K::RadioButton, "1/4", {213, 238, 27, 10}, 3, "Wavelength", 0},
     {1138, K::RadioButton, "3/8", {241, 238, 27, 10}, 3, "Wavelength", 0},
@@ -169,29 +169,29 @@ constexpr ControlSpec kControls[] = {
     {X,    K::GroupBox,    "Beam Tilt Calculator", {304, 144, 147, 120}, 0, "", 0},
     {1125, K::Edit,        "", {307, 155, 43, 14}, 0, "Ant. HAAT (meters)", 0},
     {1161, K::PushButton,  "Enter", {352, 156, 21, 12}, 0, "Ant. HAAT (meters)", 0},
-    {1175, K::Label,       "Ant. HAAT (meters)", {377, 159, 62, 8}, 0, "", 0},
+    {1175, K::Label,       "Ant. HAAT (meters)", {377, 159, 62, 8}, 0, "", kChangingCaption, 1125},
     {1134, K::Edit,        "", {307, 169, 43, 14}, 0, "V. Beamwidth (deg)", 0},
     {1167, K::PushButton,  "Enter", {352, 170, 21, 12}, 0, "V. Beamwidth (deg)", 0},
-    {X,    K::Label,       "V. Beamwidth (deg)", {377, 172, 62, 8}, 0, "", 0},
+    {X,    K::Label,       "V. Beamwidth (deg)", {377, 172, 62, 8}, 0, "", 0, 1134},
     {1155, K::Edit,        "", {307, 183, 43, 14}, 0, "Down Tilt (degrees)", 0},
     {1168, K::PushButton,  "Enter", {352, 184, 21, 12}, 0, "Down Tilt (degrees)", 0},
-    {X,    K::Label,       "Down Tilt (degrees)", {377, 186, 62, 8}, 0, "", 0},
+    {X,    K::Label,       "Down Tilt (degrees)", {377, 186, 62, 8}, 0, "", 0, 1155},
     {X,    K::GroupBox,    "", {355, 195, 92, 18}, 0, "", 0},
     {1169, K::RadioButton, "Metric", {359, 201, 37, 11}, 5, "Beam Tilt Calculator", 0},
     {1170, K::RadioButton, "Standard", {395, 201, 45, 11}, 5, "Beam Tilt Calculator", 0},
     {1163, K::PushButton,  "Calculate", {308, 199, 42, 14}, 0, "Beam Tilt Calculator", 0},
-    {X,    K::Label,       "Radio Horizon:", {309, 214, 48, 8}, 0, "", 0},
+    {X,    K::Label,       "Radio Horizon:", {309, 214, 48, 8}, 0, "", 0, 1165},
     {1165, K::Edit,        "", {308, 223, 52, 14}, 0, "Radio Horizon:", 0},
-    {1171, K::Label,       "kms", {361, 226, 14, 8}, 0, "", 0},
-    {X,    K::Label,       "Main Lobe:", {383, 214, 36, 8}, 0, "", 0},
+    {1171, K::Label,       "kms", {361, 226, 14, 8}, 0, "", kChangingCaption | kShowsUnit, 1165},
+    {X,    K::Label,       "Main Lobe:", {383, 214, 36, 8}, 0, "", 0, 1164},
     {1164, K::Edit,        "", {381, 222, 52, 14}, 0, "Main Lobe:", 0},
-    {1173, K::Label,       "kms", {435, 225, 14, 8}, 0, "", 0},
-    {X,    K::Label,       "Lower 3dB Lobe:", {309, 239, 55, 8}, 0, "", 0},
+    {1173, K::Label,       "kms", {435, 225, 14, 8}, 0, "", kChangingCaption | kShowsUnit, 1164},
+    {X,    K::Label,       "Lower 3dB Lobe:", {309, 239, 55, 8}, 0, "", 0, 1159},
     {1159, K::Edit,        "", {308, 247, 52, 14}, 0, "Lower 3dB Lobe:", 0},
-    {1172, K::Label,       "kms", {361, 250, 14, 8}, 0, "", 0},
-    {X,    K::Label,       "Upper 3dB Lobe:", {382, 238, 55, 8}, 0, "", 0},
+    {1172, K::Label,       "kms", {361, 250, 14, 8}, 0, "", kChangingCaption | kShowsUnit, 1159},
+    {X,    K::Label,       "Upper 3dB Lobe:", {382, 238, 55, 8}, 0, "", 0, 1166},
     {1166, K::Edit,        "", {381, 247, 52, 14}, 0, "Upper 3dB Lobe:", 0},
-    {1174, K::Label,       "kms", {435, 250, 14, 8}, 0, "", 0},
+    {1174, K::Label,       "kms", {435, 250, 14, 8}, 0, "", kChangingCaption | kShowsUnit, 1166},
 
     // Temperature
     {X,    K::GroupBox,   "Temperature", {454, 145, 51, 61}, 0, "", 0},
@@ -207,11 +207,11 @@ constexpr ControlSpec kControls[] = {
 
     // VSWR
     {X,    K::GroupBox,   "VSWR using a Wattmeter ( 50 Ohm Transmission Line)", {7, 265, 323, 69}, 0, "", 0},
-    {X,    K::Label,      "Forward Power", {16, 277, 48, 8}, 0, "", 0},
+    {X,    K::Label,      "Forward Power", {16, 277, 48, 8}, 0, "", 0, 1189},
     {1189, K::Edit,       "", {14, 286, 43, 16}, 0, "Forward Power", 0},
     {1192, K::PushButton, "Enter", {59, 288, 30, 15}, 0, "Forward Power", 0},
     {1193, K::PushButton, "?", {90, 288, 9, 15}, 0, "Forward Power", 0},
-    {X,    K::Label,      "Reflected Power", {15, 304, 54, 8}, 0, "", 0},
+    {X,    K::Label,      "Reflected Power", {15, 304, 54, 8}, 0, "", 0, 1196},
     {1196, K::Edit,       "", {14, 313, 43, 16}, 0, "Reflected Power", 0},
     {1197, K::PushButton, "Enter", {59, 314, 30, 15}, 0, "Reflected Power", 0},
     {1198, K::PushButton, "?", {90, 314, 9, 15}, 0, "Reflected Power", 0},
@@ -225,10 +225,10 @@ constexpr ControlSpec kControls[] = {
     {1194, K::Edit,       "", {179, 313, 56, 16}, 0, "Ref. Coefficient", 0},
     {X,    K::GroupBox,   "Zmax", {242, 275, 85, 28}, 0, "", 0},
     {1199, K::Edit,       "", {245, 284, 56, 16}, 0, "Zmax", 0},
-    {X,    K::Label,      "Ohms", {304, 288, 19, 8}, 0, "Zmax", 0},
+    {X,    K::Label,      "Ohms", {304, 288, 19, 8}, 0, "Zmax", kShowsUnit, 1199},
     {X,    K::GroupBox,   "Zmin", {242, 304, 85, 28}, 0, "", 0},
     {1203, K::Edit,       "", {245, 313, 56, 16}, 0, "Zmin", 0},
-    {X,    K::Label,      "Ohms", {304, 316, 19, 8}, 0, "Zmin", 0},
+    {X,    K::Label,      "Ohms", {304, 316, 19, 8}, 0, "Zmin", kShowsUnit, 1203},
 
     // Scratch Pad
     {X,    K::GroupBox,      "Scratch Pad", {333, 265, 172, 69}, 0, "", 0},
@@ -243,39 +243,24 @@ constexpr ControlSpec kControls[] = {
     {1154, K::Edit, "", {485, 242, 19, 14}, 0, "", kHidden},
 
     // Hidden keypad twins: their mnemonics are the keyboard shortcuts
-    {1103, K::PushButton, "&0", {478, 234, 8, 14}, 0, "", kHidden},
-    {1099, K::PushButton, "&1", {480, 234, 8, 14}, 0, "", kHidden},
-    {1101, K::PushButton, "&2", {482, 234, 8, 14}, 0, "", kHidden},
-    {1102, K::PushButton, "&3", {484, 234, 8, 14}, 0, "", kHidden},
-    {1104, K::PushButton, "&4", {486, 234, 8, 14}, 0, "", kHidden},
-    {1100, K::PushButton, "&5", {478, 237, 8, 14}, 0, "", kHidden},
-    {1109, K::PushButton, "&6", {480, 237, 8, 14}, 0, "", kHidden},
-    {1110, K::PushButton, "&7", {482, 237, 8, 14}, 0, "", kHidden},
-    {1105, K::PushButton, "&8", {484, 237, 8, 14}, 0, "", kHidden},
-    {1106, K::PushButton, "&9", {486, 237, 8, 14}, 0, "", kHidden},
-    {1108, K::PushButton, "&.", {487, 237, 8, 14}, 0, "", kHidden},
-    {1107, K::PushButton, "&-", {478, 237, 8, 14}, 0, "", kHidden},
-    {1111, K::PushButton, "&+", {480, 237, 8, 14}, 0, "", kHidden},
-    {1112, K::PushButton, "&*", {482, 237, 8, 14}, 0, "", kHidden},
-    {1123, K::PushButton, "&/", {484, 237, 8, 14}, 0, "", kHidden},
-    {1124, K::PushButton, "&=", {486, 237, 8, 14}, 0, "", kHidden},
+    {1103, K::PushButton, "&0", {478, 234, 8, 14}, 0, "", kHidden, 1091},
+    {1099, K::PushButton, "&1", {480, 234, 8, 14}, 0, "", kHidden, 1088},
+    {1101, K::PushButton, "&2", {482, 234, 8, 14}, 0, "", kHidden, 1089},
+    {1102, K::PushButton, "&3", {484, 234, 8, 14}, 0, "", kHidden, 1090},
+    {1104, K::PushButton, "&4", {486, 234, 8, 14}, 0, "", kHidden, 1085},
+    {1100, K::PushButton, "&5", {478, 237, 8, 14}, 0, "", kHidden, 1086},
+    {1109, K::PushButton, "&6", {480, 237, 8, 14}, 0, "", kHidden, 1087},
+    {1110, K::PushButton, "&7", {482, 237, 8, 14}, 0, "", kHidden, 1082},
+    {1105, K::PushButton, "&8", {484, 237, 8, 14}, 0, "", kHidden, 1083},
+    {1106, K::PushButton, "&9", {486, 237, 8, 14}, 0, "", kHidden, 1084},
+    {1108, K::PushButton, "&.", {487, 237, 8, 14}, 0, "", kHidden, 1092},
+    {1107, K::PushButton, "&-", {478, 237, 8, 14}, 0, "", kHidden, 1149},
+    {1111, K::PushButton, "&+", {480, 237, 8, 14}, 0, "", kHidden, 1146},
+    {1112, K::PushButton, "&*", {482, 237, 8, 14}, 0, "", kHidden, 1151},
+    {1123, K::PushButton, "&/", {484, 237, 8, 14}, 0, "", kHidden, 1150},
+    {1124, K::PushButton, "&=", {486, 237, 8, 14}, 0, "", kHidden, 1152},
 };
 // clang-format on
-
-constexpr int kDegreesGroup[] = {1024, 1025};
-constexpr int kLosUnitGroup[] = {1130, 1131};
-constexpr int kFractionGroup[] = {1137, 1138, 1139, 1140, 1141, 1142};
-constexpr int kPathUnitGroup[] = {1147, 1148};
-constexpr int kTiltUnitGroup[] = {1169, 1170};
-constexpr int kPowerModeGroup[] = {1178, 1179, 1180};
-constexpr int kCutUnitGroup[] = {1187, 1186};
-
-// In the order in which start-up and "CLEAR ALL" set them; the radioGroup
-// column of the table above numbers them from 1.
-const RadioGroup kRadioGroups[] = {
-    {kDegreesGroup},  {kLosUnitGroup},   {kFractionGroup}, {kPathUnitGroup},
-    {kTiltUnitGroup}, {kPowerModeGroup}, {kCutUnitGroup},
-};
 
 }  // namespace
 
@@ -336,11 +321,39 @@ private:
     std::vector<Outlier> m_outliers;
 };
 
+// The radio groups, numbered from 1 by the radioGroup column; a group's
+// members in table order.
+class RadioGroups {
+public:
+    RadioGroups() {
+        std::size_t count = 0;
+        for (const ControlSpec& control : kControls) {
+            count = std::max(count, static_cast<std::size_t>(control.radioGroup));
+        }
+        m_members.resize(count);
+        for (const ControlSpec& control : kControls) {
+            if (control.radioGroup > 0) m_members[control.radioGroup - 1].push_back(control.id);
+        }
+        for (const std::vector<int>& members : m_members) m_groups.push_back({members});
+    }
+
+    std::span<const RadioGroup> groups() const { return m_groups; }
+
+private:
+    std::vector<std::vector<int>> m_members;
+    std::vector<RadioGroup> m_groups;
+};
+
+const RadioGroups& derivedRadioGroups() {
+    static const RadioGroups groups;
+    return groups;
+}
+
 // The hidden keypad twin of every character, 0 for none.
 std::array<int, 256> twinsByKey() {
     std::array<int, 256> twins{};
     for (const ControlSpec& control : kControls) {
-        if (control.kind != ControlKind::PushButton || !control.is(kHidden)) continue;
+        if (!control.isHiddenTwin()) continue;
         const auto key = static_cast<unsigned char>(mnemonicOf(control.caption));
         if (key != 0 && twins[key] == 0) twins[key] = control.id;
     }
@@ -356,13 +369,43 @@ const ControlSpec* findControl(int id) {
     return row == ControlIndex::kNone ? nullptr : &kControls[row];
 }
 
-std::span<const RadioGroup> radioGroups() { return kRadioGroups; }
+std::span<const RadioGroup> radioGroups() { return derivedRadioGroups().groups(); }
 
 const RadioGroup* radioGroupOf(int id) {
     const ControlSpec* control = findControl(id);
     if (control == nullptr || control->radioGroup == 0) return nullptr;
-    return &kRadioGroups[control->radioGroup - 1];
+    return &radioGroups()[control->radioGroup - 1];
 }
+
+std::span<const int> changingLabels() {
+    static const std::vector<int> labels = [] {
+        std::vector<int> ids;
+        for (const ControlSpec& control : kControls) {
+            if (control.is(kChangingCaption)) ids.push_back(control.id);
+        }
+        return ids;
+    }();
+    return labels;
+}
+
+namespace {
+
+// The label that belongs to this box, its unit label or the one naming it.
+const ControlSpec* labelOfBox(int box, bool unit) {
+    if (box == 0) return nullptr;
+    for (const ControlSpec& control : kControls) {
+        if (control.kind == ControlKind::Label && control.partner == box &&
+            control.is(kShowsUnit) == unit)
+            return &control;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const ControlSpec* labelOf(int box) { return labelOfBox(box, false); }
+
+const ControlSpec* unitLabelOf(int box) { return labelOfBox(box, true); }
 
 std::string_view startCaption(int id) {
     const ControlSpec* control = findControl(id);

@@ -26,9 +26,9 @@ enum ControlFlag : unsigned {
     kTabStop = 1u << 2,
     kHidden = 1u << 3,    // exists, never shown
     kPushLike = 1u << 4,  // radio drawn as a flat toggle button
-    kDigitsOnly = 1u << 5,
-    kWordWrap = 1u << 6,  // caption may run over several lines
-    kNoMnemonic = 1u << 7,
+    kNoMnemonic = 1u << 5,
+    kChangingCaption = 1u << 6,  // a label whose caption the calculator changes
+    kShowsUnit = 1u << 7,        // a label that gives the unit of its partner box
 };
 
 struct DialogRect {
@@ -43,12 +43,20 @@ struct ControlSpec {
     ControlKind kind;
     std::string_view caption;  // as stored: "&" marks a mnemonic, "&&" a literal "&"
     DialogRect rect;
-    int radioGroup;          // 1-based index into radioGroups(), 0 for none
+    int radioGroup;          // the radio group it belongs to, from 1; 0 for none
     std::string_view frame;  // caption of the frame or label that names this control
     unsigned flags;
+    // A hidden key: the visible key whose operation it runs. A label: the box
+    // it names, or whose unit it gives (kShowsUnit). 0 for none.
+    int partner = 0;
 
     bool is(ControlFlag flag) const { return (flags & flag) != 0; }
     bool isVisible() const { return !is(kHidden); }
+    // A hidden keypad twin, whose mnemonic is a keyboard shortcut.
+    bool isHiddenTwin() const { return kind == ControlKind::PushButton && is(kHidden); }
+    // A box only the calculator writes: every visible one-line box. The user
+    // cannot type into it, and it gives the focus back when it receives it.
+    bool isReadOnlyBox() const { return kind == ControlKind::Edit && isVisible(); }
 };
 
 struct DialogFrame {
@@ -65,8 +73,9 @@ std::span<const ControlSpec> controls();
 // The control with this identifier, or nullptr.
 const ControlSpec* findControl(int id);
 
-// Radio groups in the order the window sets them up; the first member of each
-// is the one checked at start-up and by "CLEAR ALL".
+// Radio groups by the radioGroup column, in the order of their numbers, which
+// is the order the window sets them up. A group's members are in table order;
+// the first is the one checked at start-up and by "CLEAR ALL".
 struct RadioGroup {
     std::span<const int> members;
     int defaultMember() const { return members.front(); }
@@ -90,6 +99,15 @@ inline constexpr int kScratchPad = 1221;
 
 // The hidden keypad twin whose mnemonic is this character, or 0.
 int twinForKey(char key);
+
+// The labels whose captions change, in table order.
+std::span<const int> changingLabels();
+
+// The label that names this box, or nullptr.
+const ControlSpec* labelOf(int box);
+
+// The label that gives the unit of this box's number, or nullptr.
+const ControlSpec* unitLabelOf(int box);
 
 // The caption a control has when the window opens ("CLEAR ALL" puts the
 // changing labels back to it).

@@ -18,9 +18,9 @@
 #include "console/Command.h"
 #include "console/Session.h"
 #include "console/Utf8.h"
+#include "console/WindowRules.h"
 #include "form/NumberText.h"
 #include "ui/Layout.h"
-#include "ui/Platform.h"
 
 namespace varnock::console {
 namespace {

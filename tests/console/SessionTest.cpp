@@ -9,6 +9,7 @@
 #include "RandomCommands.h"
 #include "console/Command.h"
 #include "console/Session.h"
+#include "console/WindowRules.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 

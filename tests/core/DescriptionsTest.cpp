@@ -6,9 +6,9 @@
 #include <set>
 #include <string>
 
+#include "app/Routing.h"
 #include "ui/Descriptions.h"
 #include "ui/Layout.h"
-#include "ui/Routing.h"
 
 namespace varnock {
 namespace {

@@ -1,4 +1,4 @@
-// The control table and the routing tables agree with each other.
+// The control table, what is derived from it, and the routing.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
+#include "app/Routing.h"
 #include "form/FormRecord.h"
 #include "ui/Layout.h"
-#include "ui/Routing.h"
 
 namespace varnock {
 namespace {
@@ -62,19 +62,115 @@ TEST(Layout, EveryBoxOfTheRecordIsAnEditBox) {
     EXPECT_EQ(hidden, 4);
 }
 
-TEST(Layout, RadioGroupsHoldEveryRadioButtonOnce) {
-    std::multiset<int> members;
-    for (const RadioGroup& group : radioGroups()) {
-        for (int id : group.members) {
-            members.insert(id);
-            EXPECT_EQ(radioGroupOf(id), &group);
-        }
+// Each group's members in the order the window sets them up; the first is the
+// one checked at start-up and by "CLEAR ALL".
+const std::vector<int> kExpectedRadioGroups[] = {
+    {1024, 1025},                          // Degrees, Radians
+    {1130, 1131},                          // line of sight: Metric, Standard
+    {1137, 1138, 1139, 1140, 1141, 1142},  // 1/4 ... Full
+    {1147, 1148},                          // path loss: kms, miles
+    {1169, 1170},                          // beam tilt: Metric, Standard
+    {1178, 1179, 1180},                    // power ratio: dB, Pin, Pout
+    {1187, 1186},                          // antenna cutting: metric, standard
+};
+
+TEST(Layout, RadioGroupsComeFromTheTableInOrderWithTheirDefaultsFirst) {
+    ASSERT_EQ(radioGroups().size(), std::size(kExpectedRadioGroups));
+    for (std::size_t i = 0; i < radioGroups().size(); ++i) {
+        const RadioGroup& group = radioGroups()[i];
+        EXPECT_EQ(std::vector<int>(group.members.begin(), group.members.end()),
+                  kExpectedRadioGroups[i])
+            << "group " << i + 1;
+        for (int id : group.members) EXPECT_EQ(radioGroupOf(id), &group) << id;
     }
     for (const ControlSpec& control : controls()) {
-        if (control.kind != ControlKind::RadioButton) continue;
-        EXPECT_EQ(members.count(control.id), 1u) << control.id;
+        EXPECT_EQ(radioGroupOf(control.id) != nullptr, control.kind == ControlKind::RadioButton)
+            << control.id;
     }
-    EXPECT_EQ(radioGroups().size(), 7u);
+}
+
+// Each keyboard shortcut's hidden twin runs what the visible key runs.
+struct TwinCase {
+    char key;
+    int visibleKey;
+};
+const TwinCase kTwinCases[] = {
+    {'0', 1091}, {'1', 1088}, {'2', 1089}, {'3', 1090}, {'4', 1085}, {'5', 1086},
+    {'6', 1087}, {'7', 1082}, {'8', 1083}, {'9', 1084}, {'.', 1092}, {'+', 1146},
+    {'-', 1149}, {'*', 1151}, {'/', 1150}, {'=', 1152},
+};
+
+TEST(Layout, EveryHiddenTwinRunsItsVisibleKeysOperation) {
+    int twins = 0;
+    for (const ControlSpec& control : controls()) twins += control.isHiddenTwin();
+    EXPECT_EQ(twins, static_cast<int>(std::size(kTwinCases)));
+    for (const TwinCase& c : kTwinCases) {
+        const int twin = twinForKey(c.key);
+        ASSERT_NE(twin, 0) << c.key;
+        EXPECT_EQ(findControl(twin)->partner, c.visibleKey) << c.key;
+        EXPECT_NE(findClickHandler(c.visibleKey), nullptr) << c.key;
+        EXPECT_EQ(findClickHandler(twin), findClickHandler(c.visibleKey)) << c.key;
+    }
+}
+
+// The labels of a box: the one naming it (or none, when a frame names it),
+// and the one giving its unit.
+struct BoxLabelCase {
+    int box;
+    const char* name;  // nullptr for none
+    const char* unit;  // nullptr for none
+};
+const BoxLabelCase kBoxLabelCases[] = {
+    {1156, "Power Input", nullptr},
+    {1158, "Power Ratio (dB)", nullptr},
+    {1125, "Ant. HAAT (meters)", nullptr},
+    {1132, "Freq (mHz)", nullptr},
+    {1145, "Cut Antenna to:", "Cm"},
+    {1165, "Radio Horizon:", "kms"},
+    {1166, "Upper 3dB Lobe:", "kms"},
+    {1196, "Reflected Power", nullptr},
+    {1114, nullptr, "In mHz"},
+    {1126, nullptr, "In Meters"},
+    {1203, nullptr, "Ohms"},
+    {1115, nullptr, nullptr},
+    {1007, nullptr, nullptr},
+    {kScratchPad, nullptr, nullptr},
+    {0, nullptr, nullptr},
+};
+
+void expectCaption(const ControlSpec* label, const char* caption, int box) {
+    if (caption == nullptr) {
+        EXPECT_EQ(label, nullptr) << box;
+    } else {
+        ASSERT_NE(label, nullptr) << box;
+        EXPECT_EQ(label->caption, caption) << box;
+    }
+}
+
+TEST(Layout, LabelsJoinTheirBoxesByIdentifier) {
+    for (const BoxLabelCase& c : kBoxLabelCases) {
+        expectCaption(labelOf(c.box), c.name, c.box);
+        expectCaption(unitLabelOf(c.box), c.unit, c.box);
+    }
+    for (const ControlSpec& control : controls()) {
+        if (control.kind != ControlKind::Label || control.partner == 0) continue;
+        const ControlSpec* box = findControl(control.partner);
+        ASSERT_NE(box, nullptr) << control.caption;
+        EXPECT_TRUE(box->isReadOnlyBox()) << control.caption;
+    }
+}
+
+// The calculator changes the caption of every label it addresses, and of no
+// other control.
+TEST(Layout, TheChangingLabelsAreTheAddressedLabels) {
+    std::set<int> addressedLabels;
+    for (const ControlSpec& control : controls()) {
+        if (control.kind == ControlKind::Label && control.id != kUnaddressed)
+            addressedLabels.insert(control.id);
+    }
+    const std::set<int> changing(changingLabels().begin(), changingLabels().end());
+    EXPECT_EQ(changing.size(), 11u);
+    EXPECT_EQ(changing, addressedLabels);
 }
 
 TEST(Layout, TwinsAndMnemonics) {
@@ -122,7 +218,7 @@ TEST(Layout, LookupsFindWhatAScanOfTheTablesFinds) {
     for (int key = 0; key < 256; ++key) {
         int twin = 0;
         for (const ControlSpec& control : controls()) {
-            if (control.kind == ControlKind::PushButton && control.is(kHidden) && key != 0 &&
+            if (control.isHiddenTwin() && key != 0 &&
                 mnemonicOf(control.caption) == static_cast<char>(key)) {
                 twin = control.id;
                 break;

@@ -9,9 +9,9 @@
 #include "ModalWatcher.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
+#include "app/Routing.h"
 #include "form/FormRecord.h"
 #include "ui/Layout.h"
-#include "ui/Routing.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
 

@@ -18,9 +18,9 @@
 #include "ModalWatcher.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
+#include "app/Routing.h"
 #include "form/NumberText.h"
 #include "ui/Layout.h"
-#include "ui/Routing.h"
 #include "ui/Strings.h"
 
 namespace {

@@ -22,9 +22,9 @@
 #include "FrameBox.h"
 #include "Glyphs.h"
 #include "TestMain.h"
+#include "app/Routing.h"
 #include "ui/AboutLayout.h"
 #include "ui/Layout.h"
-#include "ui/Routing.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
 

@@ -2,13 +2,15 @@
 // Reads the commands of the console protocol from standard input or from the
 // files named, performs each as real input to the window's widgets and prints
 // what the console would print. The window runs on Qt's offscreen platform
-// unless --display comes first, which shows it on the desktop.
+// unless --display comes first, which shows it on the desktop (or offscreen
+// all the same where no display is reachable).
 #include <QtGlobal>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
 #include "CalcApp.h"
+#include "HeadlessPlatform.h"
 #include "WindowPlayer.h"
 #include "console/ConsoleProgram.h"
 
@@ -29,6 +31,7 @@ int main(int argc, char* argv[]) {
     const bool onDisplay = !files.empty() && files.front() == "--display";
     if (onDisplay) {
         files.erase(files.begin());
+        varnock::testing::fallBackToOffscreenWithoutDisplay();
     } else {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

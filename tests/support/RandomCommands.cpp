@@ -4,9 +4,9 @@
 #include <random>
 #include <string_view>
 
+#include "console/WindowRules.h"
 #include "ui/BoxNames.h"
 #include "ui/Layout.h"
-#include "ui/Platform.h"
 
 namespace varnock::testing {
 namespace {

@@ -1,3 +1,5 @@
+#include "console/WindowRules.h"
+
 #include "ui/Platform.h"
 
 namespace varnock {

@@ -13,9 +13,10 @@ struct Route {
     ClickHandler handler;
 };
 
-// Button-clicked notifications; controls that share an operation share a handler.
+// Button-clicked notifications; controls that share an operation share a
+// handler, and a hidden twin shares its visible key's.
 std::span<const Route> clickRoutes();
-// Set-focus notifications of edit boxes.
+// Set-focus notifications: every read-only box gives the focus back.
 std::span<const Route> focusRoutes();
 
 ClickHandler findClickHandler(int id);

@@ -1,5 +1,6 @@
-#include "ui/Routing.h"
+#include "app/Routing.h"
 
+#include <iterator>
 #include <vector>
 
 #include "app/CalcDlg.h"
@@ -12,26 +13,15 @@ using D = CCalcDlg;
 
 // clang-format off
 const Route kClickRoutes[] = {
-    // Keypad: each digit, the point and the operators with their hidden twins
-    {1091, &D::OnDigit0}, {1103, &D::OnDigit0},
-    {1088, &D::OnDigit1}, {1099, &D::OnDigit1},
-    {1089, &D::OnDigit2}, {1101, &D::OnDigit2},
-    {1090, &D::OnDigit3}, {1102, &D::OnDigit3},
-    {1085, &D::OnDigit4}, {1104, &D::OnDigit4},
-    {1086, &D::OnDigit5}, {1100, &D::OnDigit5},
-    {1087, &D::OnDigit6}, {1109, &D::OnDigit6},
-    {1082, &D::OnDigit7}, {1110, &D::OnDigit7},
-    {1083, &D::OnDigit8}, {1105, &D::OnDigit8},
-    {1084, &D::OnDigit9}, {1106, &D::OnDigit9},
-    {1092, &D::OnPoint},  {1108, &D::OnPoint},
+    // Keypad (the hidden twins run what their visible keys run)
+    {1091, &D::OnDigit0}, {1088, &D::OnDigit1}, {1089, &D::OnDigit2}, {1090, &D::OnDigit3},
+    {1085, &D::OnDigit4}, {1086, &D::OnDigit5}, {1087, &D::OnDigit6}, {1082, &D::OnDigit7},
+    {1083, &D::OnDigit8}, {1084, &D::OnDigit9}, {1092, &D::OnPoint},
     {1093, &D::OnChangeSign},
     {1122, &D::OnClearEntry},
     {1012, &D::OnClearAll},
-    {1146, &D::OnAdd},      {1111, &D::OnAdd},
-    {1149, &D::OnSubtract}, {1107, &D::OnSubtract},
-    {1150, &D::OnDivide},   {1123, &D::OnDivide},
-    {1151, &D::OnMultiply}, {1112, &D::OnMultiply},
-    {1152, &D::OnEquals},   {1124, &D::OnEquals},
+    {1146, &D::OnAdd}, {1149, &D::OnSubtract}, {1150, &D::OnDivide}, {1151, &D::OnMultiply},
+    {1152, &D::OnEquals},
 
     // Math functions ("Degrees" and "Radians" have no operation of their own)
     {1021, &D::OnSin}, {1029, &D::OnCos}, {1030, &D::OnLog}, {1033, &D::OnTenToX},
@@ -93,18 +83,6 @@ const Route kClickRoutes[] = {
     {58112, &D::OnCancel},
 };
 
-// The display and every panel box refuse the focus.
-const Route kFocusRoutes[] = {
-    {1007, &D::OnFocusBounce}, {1114, &D::OnFocusBounce}, {1115, &D::OnFocusBounce},
-    {1118, &D::OnFocusBounce}, {1125, &D::OnFocusBounce}, {1126, &D::OnFocusBounce},
-    {1129, &D::OnFocusBounce}, {1132, &D::OnFocusBounce}, {1134, &D::OnFocusBounce},
-    {1145, &D::OnFocusBounce}, {1155, &D::OnFocusBounce}, {1156, &D::OnFocusBounce},
-    {1157, &D::OnFocusBounce}, {1158, &D::OnFocusBounce}, {1159, &D::OnFocusBounce},
-    {1164, &D::OnFocusBounce}, {1165, &D::OnFocusBounce}, {1166, &D::OnFocusBounce},
-    {1189, &D::OnFocusBounce}, {1190, &D::OnFocusBounce}, {1194, &D::OnFocusBounce},
-    {1195, &D::OnFocusBounce}, {1196, &D::OnFocusBounce}, {1199, &D::OnFocusBounce},
-    {1203, &D::OnFocusBounce},
-};
 // clang-format on
 
 ClickHandler findRoute(std::span<const Route> routes, int id) {
@@ -140,18 +118,49 @@ private:
     std::vector<ClickHandler> m_byRow;
 };
 
+// The routes above, and one for each hidden twin: the operation of the
+// visible key it stands for.
+std::vector<Route> withTwinRoutes() {
+    std::vector<Route> routes(std::begin(kClickRoutes), std::end(kClickRoutes));
+    for (const ControlSpec& control : controls()) {
+        if (control.isHiddenTwin()) {
+            routes.push_back({control.id, findRoute(kClickRoutes, control.partner)});
+        }
+    }
+    return routes;
+}
+
+// Every read-only box gives the focus back.
+std::vector<Route> readOnlyBoxRoutes() {
+    std::vector<Route> routes;
+    for (const ControlSpec& control : controls()) {
+        if (control.isReadOnlyBox()) routes.push_back({control.id, &D::OnFocusBounce});
+    }
+    return routes;
+}
+
+const std::vector<Route>& allClickRoutes() {
+    static const std::vector<Route> routes = withTwinRoutes();
+    return routes;
+}
+
+const std::vector<Route>& allFocusRoutes() {
+    static const std::vector<Route> routes = readOnlyBoxRoutes();
+    return routes;
+}
+
 }  // namespace
 
-std::span<const Route> clickRoutes() { return kClickRoutes; }
-std::span<const Route> focusRoutes() { return kFocusRoutes; }
+std::span<const Route> clickRoutes() { return allClickRoutes(); }
+std::span<const Route> focusRoutes() { return allFocusRoutes(); }
 
 ClickHandler findClickHandler(int id) {
-    static const HandlerIndex index(kClickRoutes);
+    static const HandlerIndex index(allClickRoutes());
     return index.find(id);
 }
 
 ClickHandler findFocusHandler(int id) {
-    static const HandlerIndex index(kFocusRoutes);
+    static const HandlerIndex index(allFocusRoutes());
     return index.find(id);
 }
 

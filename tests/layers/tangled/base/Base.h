@@ -1,0 +1,2 @@
+#include "left/Left.h"
+#include "base/Other.h"

@@ -1,0 +1,2 @@
+#include "right/Right.h"
+#include <vector>

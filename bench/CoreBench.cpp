@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ struct OpenCalculator {
 void DigitKey(benchmark::State& state) {
     OpenCalculator calc;
     for (auto _ : state) {
-        calc.dialog.OnClicked(1088);  // "1"
-        calc.dialog.OnClicked(1122);  // "CL&R", so the text stays short
+        calc.dialog.OnClicked(kDigit1);      // "1"
+        calc.dialog.OnClicked(kClearEntry);  // "CL&R", so the text stays short
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
@@ -39,10 +40,10 @@ BENCHMARK(DigitKey);
 
 void Conversion(benchmark::State& state) {
     OpenCalculator calc;
-    calc.dialog.OnClicked(1089);  // "2"
+    calc.dialog.OnClicked(kDigit2);  // "2"
     for (auto _ : state) {
-        calc.dialog.OnClicked(1000);  // "mW to dBm"
-        calc.dialog.OnClicked(1001);  // "dBm to mW"
+        calc.dialog.OnClicked(kMilliwattsToDbm);  // "mW to dBm"
+        calc.dialog.OnClicked(kDbmToMilliwatts);  // "dBm to mW"
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
@@ -50,7 +51,7 @@ BENCHMARK(Conversion);
 
 void ClearAll(benchmark::State& state) {
     OpenCalculator calc;
-    for (auto _ : state) calc.dialog.OnClicked(1012);
+    for (auto _ : state) calc.dialog.OnClicked(kClearAll);
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(ClearAll);
@@ -58,10 +59,11 @@ BENCHMARK(ClearAll);
 void BeamTiltCalculate(benchmark::State& state) {
     OpenCalculator calc;
     // Height 100, beamwidth 10, tilt 8.
-    for (int key : {1088, 1091, 1091, 1161, 1088, 1091, 1167, 1083, 1168}) {
+    for (int key : {kDigit1, kDigit0, kDigit0, kTiltHaatEnter, kDigit1, kDigit0,
+                    kTiltBeamwidthEnter, kDigit8, kTiltDowntiltEnter}) {
         calc.dialog.OnClicked(key);
     }
-    for (auto _ : state) calc.dialog.OnClicked(1163);
+    for (auto _ : state) calc.dialog.OnClicked(kTiltCalculate);
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BeamTiltCalculate);

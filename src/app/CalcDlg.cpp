@@ -1,6 +1,7 @@
 #include "app/CalcDlg.h"
 
 #include "app/Routing.h"
+#include "form/ControlIds.h"
 #include "form/NumberText.h"
 #include "ui/Layout.h"
 #include "ui/Strings.h"
@@ -103,7 +104,7 @@ double CCalcDlg::ReadBox(int id) {
     return parseNumber(m_state.text(id));
 }
 
-double CCalcDlg::ReadDisplay() { return ReadBox(kDisplayBox); }
+double CCalcDlg::ReadDisplay() { return ReadBox(kDisplay); }
 
 void CCalcDlg::SetBoxText(int id, std::string_view text) {
     WritePendingFields();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace varnock {
@@ -14,73 +15,82 @@ using D = CCalcDlg;
 // clang-format off
 const Route kClickRoutes[] = {
     // Keypad (the hidden twins run what their visible keys run)
-    {1091, &D::OnDigit0}, {1088, &D::OnDigit1}, {1089, &D::OnDigit2}, {1090, &D::OnDigit3},
-    {1085, &D::OnDigit4}, {1086, &D::OnDigit5}, {1087, &D::OnDigit6}, {1082, &D::OnDigit7},
-    {1083, &D::OnDigit8}, {1084, &D::OnDigit9}, {1092, &D::OnPoint},
-    {1093, &D::OnChangeSign},
-    {1122, &D::OnClearEntry},
-    {1012, &D::OnClearAll},
-    {1146, &D::OnAdd}, {1149, &D::OnSubtract}, {1150, &D::OnDivide}, {1151, &D::OnMultiply},
-    {1152, &D::OnEquals},
+    {kDigit0, &D::OnDigit0}, {kDigit1, &D::OnDigit1}, {kDigit2, &D::OnDigit2},
+    {kDigit3, &D::OnDigit3}, {kDigit4, &D::OnDigit4}, {kDigit5, &D::OnDigit5},
+    {kDigit6, &D::OnDigit6}, {kDigit7, &D::OnDigit7}, {kDigit8, &D::OnDigit8},
+    {kDigit9, &D::OnDigit9}, {kDecimalPoint, &D::OnPoint}, {kChangeSign, &D::OnChangeSign},
+    {kClearEntry, &D::OnClearEntry}, {kClearAll, &D::OnClearAll}, {kMathAdd, &D::OnAdd},
+    {kMathSubtract, &D::OnSubtract}, {kMathDivide, &D::OnDivide}, {kMathMultiply, &D::OnMultiply},
+    {kMathEquals, &D::OnEquals},
 
     // Math functions ("Degrees" and "Radians" have no operation of their own)
-    {1021, &D::OnSin}, {1029, &D::OnCos}, {1030, &D::OnLog}, {1033, &D::OnTenToX},
-    {1031, &D::OnArcSin}, {1032, &D::OnArcCos}, {1034, &D::OnTan}, {1035, &D::OnArcTan},
-    {1036, &D::OnLn}, {1037, &D::OnExp}, {1038, &D::OnInverse}, {1039, &D::OnSquare},
+    {kMathSin, &D::OnSin}, {kMathCos, &D::OnCos}, {kMathLog, &D::OnLog},
+    {kMathTenToX, &D::OnTenToX}, {kMathArcSin, &D::OnArcSin}, {kMathArcCos, &D::OnArcCos},
+    {kMathTan, &D::OnTan}, {kMathArcTan, &D::OnArcTan}, {kMathLn, &D::OnLn}, {kMathExp, &D::OnExp},
+    {kMathReciprocal, &D::OnInverse}, {kMathSquare, &D::OnSquare},
 
     // dB level conversions
-    {1000, &D::OnMwToDbm},  {1001, &D::OnDbmToMw},  {1019, &D::OnWToDbm},
-    {1020, &D::OnDbmToW},   {1013, &D::OnUvToDbmv}, {1014, &D::OnDbmvToUv},
-    {1015, &D::OnMvToDbmv}, {1016, &D::OnDbmvToMv}, {1017, &D::OnVToDbmv},
-    {1018, &D::OnDbmvToV},
+    {kMilliwattsToDbm, &D::OnMwToDbm}, {kDbmToMilliwatts, &D::OnDbmToMw},
+    {kWattsToDbm, &D::OnWToDbm}, {kDbmToWatts, &D::OnDbmToW}, {kMicrovoltsToDbmv, &D::OnUvToDbmv},
+    {kDbmvToMicrovolts, &D::OnDbmvToUv}, {kMillivoltsToDbmv, &D::OnMvToDbmv},
+    {kDbmvToMillivolts, &D::OnDbmvToMv}, {kVoltsToDbmv, &D::OnVToDbmv},
+    {kDbmvToVolts, &D::OnDbmvToV},
 
     // Temperature conversions
-    {1042, &D::OnCelsiusToFahrenheit}, {1040, &D::OnFahrenheitToCelsius},
-    {1045, &D::OnKelvinToFahrenheit},  {1041, &D::OnFahrenheitToKelvin},
-    {1043, &D::OnCelsiusToKelvin},     {1044, &D::OnKelvinToCelsius},
+    {kCelsiusToFahrenheit, &D::OnCelsiusToFahrenheit},
+    {kFahrenheitToCelsius, &D::OnFahrenheitToCelsius},
+    {kKelvinToFahrenheit, &D::OnKelvinToFahrenheit},
+    {kFahrenheitToKelvin, &D::OnFahrenheitToKelvin}, {kCelsiusToKelvin, &D::OnCelsiusToKelvin},
+    {kKelvinToCelsius, &D::OnKelvinToCelsius},
 
     // Wavelength, frequency and length conversions
-    {1063, &D::OnWavelengthFrequency}, {1064, &D::OnWavelengthFrequency},
-    {1076, &D::OnHertzSeconds},        {1077, &D::OnHertzSeconds},
-    {1071, &D::OnHertzToMhz},  {1072, &D::OnHertzToKhz},  {1073, &D::OnMilesToKm},
-    {1079, &D::OnKmToMiles},   {1074, &D::OnMeterToFeet}, {1080, &D::OnFeetToMeter},
-    {1075, &D::OnMeterToMiles}, {1078, &D::OnMilesToMeter},
+    {kWavelengthToFrequency, &D::OnWavelengthFrequency},
+    {kFrequencyToWavelength, &D::OnWavelengthFrequency}, {kHertzToSeconds, &D::OnHertzSeconds},
+    {kSecondsToHertz, &D::OnHertzSeconds}, {kHertzToMegahertz, &D::OnHertzToMhz},
+    {kHertzToKilohertz, &D::OnHertzToKhz}, {kMilesToKilometers, &D::OnMilesToKm},
+    {kKilometersToMiles, &D::OnKmToMiles}, {kMetersToFeet, &D::OnMeterToFeet},
+    {kFeetToMeters, &D::OnFeetToMeter}, {kMetersToMiles, &D::OnMeterToMiles},
+    {kMilesToMeters, &D::OnMilesToMeter},
 
     // Free space path loss
-    {1116, &D::OnFsplEnterFrequency}, {1117, &D::OnFsplEnterDistance},
-    {1119, &D::OnFsplLoss},           {1120, &D::OnFsplHelpFrequency},
-    {1121, &D::OnFsplHelpDistance},   {1147, &D::OnFsplKms},
-    {1148, &D::OnFsplMiles},
+    {kPathLossFrequencyEnter, &D::OnFsplEnterFrequency},
+    {kPathLossDistanceEnter, &D::OnFsplEnterDistance}, {kPathLossCalculate, &D::OnFsplLoss},
+    {kPathLossFrequencyHelp, &D::OnFsplHelpFrequency},
+    {kPathLossDistanceHelp, &D::OnFsplHelpDistance}, {kPathLossKilometers, &D::OnFsplKms},
+    {kPathLossMiles, &D::OnFsplMiles},
 
     // Line of sight
-    {1127, &D::OnLosEnter}, {1128, &D::OnLosHelp},
-    {1130, &D::OnLosMetric}, {1131, &D::OnLosStandard},
+    {kSightHeightEnter, &D::OnLosEnter}, {kSightHeightHelp, &D::OnLosHelp},
+    {kSightMetric, &D::OnLosMetric}, {kSightStandard, &D::OnLosStandard},
 
     // Antenna length cutting
-    {1143, &D::OnCutEnter}, {1144, &D::OnCutHelp},
-    {1137, &D::OnCutQuarter}, {1138, &D::OnCutThreeEighths}, {1139, &D::OnCutHalf},
-    {1140, &D::OnCutFiveEighths}, {1141, &D::OnCutThreeQuarters}, {1142, &D::OnCutFull},
-    {1187, &D::OnCutMetric}, {1186, &D::OnCutStandard}, {1185, &D::OnCutFringing},
+    {kCutFrequencyEnter, &D::OnCutEnter}, {kCutFrequencyHelp, &D::OnCutHelp},
+    {kCutQuarterWave, &D::OnCutQuarter}, {kCutThreeEighthsWave, &D::OnCutThreeEighths},
+    {kCutHalfWave, &D::OnCutHalf}, {kCutFiveEighthsWave, &D::OnCutFiveEighths},
+    {kCutThreeQuarterWave, &D::OnCutThreeQuarters}, {kCutFullWave, &D::OnCutFull},
+    {kCutMetric, &D::OnCutMetric}, {kCutStandard, &D::OnCutStandard},
+    {kCutFringing, &D::OnCutFringing},
 
     // Beam tilt
-    {1161, &D::OnTiltEnterHaat}, {1167, &D::OnTiltEnterBeamwidth},
-    {1168, &D::OnTiltEnterDowntilt}, {1163, &D::OnTiltCalculate},
-    {1169, &D::OnTiltMetric}, {1170, &D::OnTiltStandard},
+    {kTiltHaatEnter, &D::OnTiltEnterHaat}, {kTiltBeamwidthEnter, &D::OnTiltEnterBeamwidth},
+    {kTiltDowntiltEnter, &D::OnTiltEnterDowntilt}, {kTiltCalculate, &D::OnTiltCalculate},
+    {kTiltMetric, &D::OnTiltMetric}, {kTiltStandard, &D::OnTiltStandard},
 
     // Power ratio
-    {1160, &D::OnPowerEnterIn}, {1162, &D::OnPowerEnterOut}, {1181, &D::OnPowerEquals},
-    {1176, &D::OnPowerHelp},    {1177, &D::OnPowerHelp},
-    {1178, &D::OnPowerModeDb},  {1179, &D::OnPowerModePin},  {1180, &D::OnPowerModePout},
+    {kPowerInputEnter, &D::OnPowerEnterIn}, {kPowerOutputEnter, &D::OnPowerEnterOut},
+    {kPowerRatioEquals, &D::OnPowerEquals}, {kPowerInputHelp, &D::OnPowerHelp},
+    {kPowerOutputHelp, &D::OnPowerHelp}, {kPowerForRatio, &D::OnPowerModeDb},
+    {kPowerForInput, &D::OnPowerModePin}, {kPowerForOutput, &D::OnPowerModePout},
 
     // VSWR
-    {1192, &D::OnVswrEnterForward}, {1197, &D::OnVswrEnterReflected},
-    {1191, &D::OnVswrCalculate},    {1193, &D::OnVswrHelpForward},
-    {1198, &D::OnVswrHelpReflected},
+    {kVswrForwardEnter, &D::OnVswrEnterForward}, {kVswrReflectedEnter, &D::OnVswrEnterReflected},
+    {kVswrCalculate, &D::OnVswrCalculate},    {kVswrForwardHelp, &D::OnVswrHelpForward},
+    {kVswrReflectedHelp, &D::OnVswrHelpReflected},
 
     // Scratch pad and window
-    {1224, &D::OnPadClear},
-    {1223, &D::OnFocusBounce},
-    {58112, &D::OnCancel},
+    {kPadClear, &D::OnPadClear},
+    {kPadExit, &D::OnFocusBounce},
+    {kCloseButton, &D::OnCancel},
 };
 
 // clang-format on

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "console/Json.h"
+#include "form/ControlIds.h"
 #include "form/FormRecord.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"

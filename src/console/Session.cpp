@@ -3,6 +3,7 @@
 #include "console/Output.h"
 #include "console/Utf8.h"
 #include "console/WindowRules.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 
@@ -113,7 +114,7 @@ Refusal Session::typeIntoPad(std::string_view text) {
 // Ctrl+C there copies nothing. Elsewhere it copies the display, and a box's
 // context menu copies that box; neither moves the focus.
 Refusal Session::copy(const std::optional<Identifier>& box) {
-    int copied = kDisplayBox;
+    int copied = kDisplay;
     if (box) {
         const ControlSpec* control = copyableControl(*box);
         if (control == nullptr) return notCopyable(*box);

@@ -8,6 +8,7 @@
 #include "Clipboard.h"
 #include "ControlFactory.h"
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "ui/BoxNames.h"
 
 BoxMenu::BoxMenu(CalcWindow& window, varnock::CCalcDlg& calc)
@@ -49,7 +50,7 @@ void BoxMenu::popUp(int box, const QPoint& globalPos) {
     if (m_menu == nullptr) buildMenu();
     if (m_menu->isVisible()) return;
     m_menuBox = box;
-    m_paste->setVisible(box == varnock::kDisplayBox);
+    m_paste->setVisible(box == varnock::kDisplay);
     m_menu->popup(globalPos);
 }
 

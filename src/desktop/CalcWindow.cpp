@@ -26,6 +26,7 @@
 #include "ScreenFit.h"
 #include "StayOnTop.h"
 #include "app/Routing.h"
+#include "form/ControlIds.h"
 #include "ui/Strings.h"
 #include "ui/SystemMenu.h"
 
@@ -225,7 +226,7 @@ void CalcWindow::setBoxText(int id, std::string_view text) {
     if (boxText(id) == text) return;
     QWidget* widget = controlWidget(id);
     auto* edit = qobject_cast<QLineEdit*>(widget);
-    if (edit != nullptr && id == varnock::kDisplayBox) {
+    if (edit != nullptr && id == varnock::kDisplay) {
         // The display grows from the right, where the typed digits arrive.
         edit->setText(toQString(text));
     } else if (edit != nullptr) {

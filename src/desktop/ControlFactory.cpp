@@ -14,6 +14,7 @@
 #include "MarkedByCalculator.h"
 #include "NumberBox.h"
 #include "SteadyFocusPolicy.h"
+#include "form/ControlIds.h"
 #include "ui/Descriptions.h"
 
 using varnock::ControlKind;
@@ -87,7 +88,7 @@ QWidget* createEdit(const ControlSpec& row, QWidget* parent) {
     }
     // Numbers grow from the right, as on a calculator, and the digits being
     // typed stay in view.
-    if (row.id == varnock::kDisplayBox) {
+    if (row.id == varnock::kDisplay) {
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         edit->setKeptEnd(KeptEnd::Trailing);
     }
@@ -191,7 +192,7 @@ CaptionRoom::CaptionRoom(const QWidget& widget) {
     } else if (auto* edit = qobject_cast<const NumberBox*>(&widget)) {
         // Only the display must show every number whole; the other boxes
         // draw a long number shortened, with a mark.
-        if (edit->objectName() == controlName(varnock::kDisplayBox)) {
+        if (edit->objectName() == controlName(varnock::kDisplay)) {
             const int overhang = edit->width() - edit->textRoom();
             m_width = overhang + edit->fontMetrics().horizontalAdvance(toQString(kWidestNumber));
         }

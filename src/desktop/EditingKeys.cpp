@@ -8,6 +8,7 @@
 #include "CalcWindow.h"
 #include "Clipboard.h"
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ bool EditingKeys::runKey(const QKeyEvent& key) {
     if (edit == nullptr) return false;
     switch (edit->act) {
         case EditAct::Copy:
-            putOnClipboard(m_calc.OnCopy(varnock::kDisplayBox));
+            putOnClipboard(m_calc.OnCopy(varnock::kDisplay));
             break;
         case EditAct::Paste:
             m_calc.OnPaste(clipboardText());

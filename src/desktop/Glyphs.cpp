@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "Contrast.h"
+#include "form/ControlIds.h"
 
 namespace {
 
@@ -185,8 +186,9 @@ std::optional<Glyph> operatorFace(int controlId) {
         Glyph glyph;
     };
     static constexpr Face kFaces[] = {
-        {1146, Glyph::Plus},     {1149, Glyph::Minus},  {1150, Glyph::Divide},
-        {1151, Glyph::Multiply}, {1152, Glyph::Equals},
+        {varnock::kMathAdd, Glyph::Plus},      {varnock::kMathSubtract, Glyph::Minus},
+        {varnock::kMathDivide, Glyph::Divide}, {varnock::kMathMultiply, Glyph::Multiply},
+        {varnock::kMathEquals, Glyph::Equals},
     };
     for (const Face& face : kFaces) {
         if (face.id == controlId) return face.glyph;

@@ -2,6 +2,7 @@
 
 #include <bit>
 
+#include "form/ControlIds.h"
 #include "form/NumberText.h"
 
 namespace varnock {
@@ -10,16 +11,35 @@ namespace {
 using R = FormRecord;
 
 const FieldBinding kFields[] = {
-    {1007, &R::m_display},       {1094, &R::m_pointAllowed},  {1097, &R::m_freshEntry},
-    {1114, &R::m_fsplFrequency}, {1115, &R::m_fsplDistance},  {1118, &R::m_fsplLoss},
-    {1126, &R::m_losHeight},     {1129, &R::m_losDistance},   {1132, &R::m_cutFrequency},
-    {1145, &R::m_cutLength},     {1153, &R::m_operand},       {1154, &R::m_pendingOp},
-    {1125, &R::m_tiltHaat},      {1134, &R::m_tiltBeamwidth}, {1155, &R::m_tiltDowntilt},
-    {1165, &R::m_tiltHorizon},   {1159, &R::m_tiltLowerLobe}, {1164, &R::m_tiltMainLobe},
-    {1166, &R::m_tiltUpperLobe}, {1156, &R::m_powerIn},       {1157, &R::m_powerOut},
-    {1158, &R::m_powerRatio},    {1189, &R::m_fwdPower},      {1196, &R::m_reflPower},
-    {1190, &R::m_vswr},          {1194, &R::m_reflCoeff},     {1195, &R::m_returnLoss},
-    {1199, &R::m_zMax},          {1203, &R::m_zMin},
+    {kDisplay, &R::m_display},
+    {kPointAllowedBox, &R::m_pointAllowed},
+    {kFreshEntryBox, &R::m_freshEntry},
+    {kPathLossFrequencyBox, &R::m_fsplFrequency},
+    {kPathLossDistanceBox, &R::m_fsplDistance},
+    {kPathLossBox, &R::m_fsplLoss},
+    {kSightHeightBox, &R::m_losHeight},
+    {kSightDistanceBox, &R::m_losDistance},
+    {kCutFrequencyBox, &R::m_cutFrequency},
+    {kCutLengthBox, &R::m_cutLength},
+    {kOperandBox, &R::m_operand},
+    {kPendingOpBox, &R::m_pendingOp},
+    {kTiltHaatBox, &R::m_tiltHaat},
+    {kTiltBeamwidthBox, &R::m_tiltBeamwidth},
+    {kTiltDowntiltBox, &R::m_tiltDowntilt},
+    {kTiltHorizonBox, &R::m_tiltHorizon},
+    {kTiltLowerLobeBox, &R::m_tiltLowerLobe},
+    {kTiltMainLobeBox, &R::m_tiltMainLobe},
+    {kTiltUpperLobeBox, &R::m_tiltUpperLobe},
+    {kPowerInputBox, &R::m_powerIn},
+    {kPowerOutputBox, &R::m_powerOut},
+    {kPowerRatioBox, &R::m_powerRatio},
+    {kVswrForwardBox, &R::m_fwdPower},
+    {kVswrReflectedBox, &R::m_reflPower},
+    {kVswrBox, &R::m_vswr},
+    {kVswrCoefficientBox, &R::m_reflCoeff},
+    {kVswrReturnLossBox, &R::m_returnLoss},
+    {kVswrZmaxBox, &R::m_zMax},
+    {kVswrZminBox, &R::m_zMin},
 };
 
 }  // namespace

@@ -1,13 +1,11 @@
 // The keypad's number entry: digits, point, sign and the two clear keys.
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "form/NumberText.h"
 #include "keypad/PastedNumber.h"
 #include "ui/Layout.h"
 
 namespace varnock {
-namespace {
-constexpr int kDisplay = 1007;
-}
 
 // After a result, the first key of a new number clears the display to 0.
 bool CCalcDlg::StartFreshEntry() {
@@ -109,7 +107,7 @@ void CCalcDlg::OnClearAll() {
     for (const RadioGroup& group : radioGroups()) {
         for (int member : group.members) SetCheck(member, member == group.defaultMember());
     }
-    SetCheck(kFringingCheckBox, false);
+    SetCheck(kCutFringing, false);
 
     for (int label : changingLabels()) SetCaption(label, startCaption(label));
 }

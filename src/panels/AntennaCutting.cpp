@@ -3,13 +3,11 @@
 #include "panels/AntennaCutting.h"
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace varnock {
 namespace {
-constexpr int kFrequencyBox = 1132;
-constexpr int kMetric = 1187;
-constexpr int kUnitLabel = 1188;
 // Metres per second, 3 x 10^8 rather than 299792458: the antenna cutting has
 // always used this figure.
 constexpr double kSpeedOfLight = 300000000;
@@ -27,7 +25,8 @@ enum FractionIndex { kQuarter, kThreeEighths, kHalf, kFiveEighths, kThreeQuarter
 // "Full" is never read: it is the case in which none of the others is
 // checked.
 constexpr Fraction kFractions[] = {
-    {1137, 0.25}, {1138, 0.375}, {1139, 0.5}, {1140, 0.625}, {1141, 0.75}, {1142, 1},
+    {kCutQuarterWave, 0.25},      {kCutThreeEighthsWave, 0.375}, {kCutHalfWave, 0.5},
+    {kCutFiveEighthsWave, 0.625}, {kCutThreeQuarterWave, 0.75},  {kCutFullWave, 1},
 };
 }  // namespace
 
@@ -47,9 +46,9 @@ double CCalcDlg::CutFraction() const {
     return kFractions[kFull].value;
 }
 
-bool CCalcDlg::CutStandard() const { return !IsChecked(kMetric); }
+bool CCalcDlg::CutStandard() const { return !IsChecked(kCutMetric); }
 
-bool CCalcDlg::CutFringing() const { return IsChecked(kFringingCheckBox); }
+bool CCalcDlg::CutFringing() const { return IsChecked(kCutFringing); }
 
 void CCalcDlg::OnCutEnter() {
     const double v = ReadDisplay();
@@ -69,7 +68,7 @@ void CCalcDlg::OnCutEnter() {
 
 // Recomputes from the frequency box; silent while no frequency is present.
 void CCalcDlg::RecomputeCutLength(double fraction, bool standard) {
-    const double f = ReadBox(kFrequencyBox);
+    const double f = ReadBox(kCutFrequencyBox);
     const bool fringing = CutFringing();
     if (!(f > 0)) return;
     m_cutLength = computeCutLength({f, fraction, unitSystem(standard), fringing}).length;
@@ -91,12 +90,12 @@ void CCalcDlg::OnCutThreeQuarters() {
 void CCalcDlg::OnCutFull() { RecomputeCutLength(kFractions[kFull].value, CutStandard()); }
 
 void CCalcDlg::OnCutMetric() {
-    SetCaption(kUnitLabel, startCaption(kUnitLabel));
+    SetCaption(kCutLengthUnitLabel, startCaption(kCutLengthUnitLabel));
     RecomputeCutLength(CutFraction(), false);
 }
 
 void CCalcDlg::OnCutStandard() {
-    SetCaption(kUnitLabel, "Inches");
+    SetCaption(kCutLengthUnitLabel, "Inches");
     RecomputeCutLength(CutFraction(), true);
 }
 

@@ -4,15 +4,11 @@
 #include <cmath>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace varnock {
 namespace {
-constexpr int kHaatBox = 1125;
-constexpr int kBeamwidthBox = 1134;
-constexpr int kDowntiltBox = 1155;
-constexpr int kUpperLobeBox = 1166;
-constexpr int kMetric = 1169;
 // The doubles nearest pi/180 and 1/5280.
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 constexpr double kMilesPerFoot = 0.0001893939393939394;
@@ -29,8 +25,8 @@ constexpr double kAlongTheHorizontal = -1;
 constexpr std::string_view kAboveHorizonMarker = "VER HORIZ";
 
 // The unit labels beside the horizon, main, lower and upper lobe distances.
-constexpr int kHaatLabel = 1175;
-constexpr int kDistanceLabels[] = {1171, 1173, 1172, 1174};
+constexpr int kDistanceLabels[] = {kTiltHorizonUnitLabel, kTiltMainLobeUnitLabel,
+                                   kTiltLowerLobeUnitLabel, kTiltUpperLobeUnitLabel};
 
 struct UnitFactors {
     double heightToFeet;
@@ -50,7 +46,7 @@ struct UnitCaptions {
 // Metric is the window's start: its captions are the table's.
 UnitCaptions captionsFor(bool standard) {
     if (standard) return {"Ant. HAAT (feet)", "mi."};
-    return {startCaption(kHaatLabel), startCaption(kDistanceLabels[0])};
+    return {startCaption(kTiltHaatLabel), startCaption(kDistanceLabels[0])};
 }
 }  // namespace
 
@@ -112,16 +108,16 @@ void CCalcDlg::ComputeBeamTilt(double h, double w, double t, bool standard) {
     m_tiltUpperLobe = result.upperLobe;
     ShowAllFields();
     if (result.upperAtOrAboveHorizontal) {
-        SetBoxText(kUpperLobeBox, BoxText(kUpperLobeBox).append(kAboveHorizonMarker));
+        SetBoxText(kTiltUpperLobeBox, BoxText(kTiltUpperLobeBox).append(kAboveHorizonMarker));
     }
     EntryReset();
 }
 
 void CCalcDlg::OnTiltCalculate() {
-    const double h = ReadBox(kHaatBox);
-    const double w = ReadBox(kBeamwidthBox);
-    const double t = ReadBox(kDowntiltBox);
-    const bool standard = !IsChecked(kMetric);
+    const double h = ReadBox(kTiltHaatBox);
+    const double w = ReadBox(kTiltBeamwidthBox);
+    const double t = ReadBox(kTiltDowntiltBox);
+    const bool standard = !IsChecked(kTiltMetric);
     if (!(h > 0))
         return ShowExclamation(" Invalid Operation, There is no entry for Antenna Height.");
     if (!(w > 0)) return ShowExclamation("Invalid Operation: There is no entry for Beamwidth.");
@@ -131,11 +127,11 @@ void CCalcDlg::OnTiltCalculate() {
 // The inputs keep their numbers, read in the new unit.
 void CCalcDlg::SetTiltUnits(bool standard) {
     const UnitCaptions captions = captionsFor(standard);
-    SetCaption(kHaatLabel, captions.haat);
+    SetCaption(kTiltHaatLabel, captions.haat);
     for (int label : kDistanceLabels) SetCaption(label, captions.distance);
-    const double h = ReadBox(kHaatBox);
-    const double w = ReadBox(kBeamwidthBox);
-    const double t = ReadBox(kDowntiltBox);
+    const double h = ReadBox(kTiltHaatBox);
+    const double w = ReadBox(kTiltBeamwidthBox);
+    const double t = ReadBox(kTiltDowntiltBox);
     if (h != 0 && w > 0) ComputeBeamTilt(h, w, t, standard);
 }
 

@@ -4,14 +4,11 @@
 #include <cmath>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace varnock {
 namespace {
-constexpr int kHeightBox = 1126;
-constexpr int kStandard = 1131;
-constexpr int kHeightUnitLabel = 1135;
-constexpr int kDistanceUnitLabel = 1136;
 // Feet per metre: the line of sight has always used this figure.
 constexpr double kFeetPerMetre = 3.281;
 // Kilometres per mile: the line of sight has always used this figure.
@@ -40,7 +37,7 @@ void CCalcDlg::OnLosEnter() {
     ShowAllFields();
     m_display = 0;
     ShowAllFields();
-    m_losDistance = computeLineOfSight({v, unitSystem(IsChecked(kStandard))}).distance;
+    m_losDistance = computeLineOfSight({v, unitSystem(IsChecked(kSightStandard))}).distance;
     ShowAllFields();
     EntryReset();
 }
@@ -48,9 +45,10 @@ void CCalcDlg::OnLosEnter() {
 // The height keeps its number, read in the new unit.
 void CCalcDlg::SetLosUnits(bool standard) {
     // Metric is the window's start: its captions are the table's.
-    SetCaption(kHeightUnitLabel, standard ? "In Feet" : startCaption(kHeightUnitLabel));
-    SetCaption(kDistanceUnitLabel, standard ? "In Miles" : startCaption(kDistanceUnitLabel));
-    const double h = ReadBox(kHeightBox);
+    SetCaption(kSightHeightUnitLabel, standard ? "In Feet" : startCaption(kSightHeightUnitLabel));
+    SetCaption(kSightDistanceUnitLabel,
+               standard ? "In Miles" : startCaption(kSightDistanceUnitLabel));
+    const double h = ReadBox(kSightHeightBox);
     m_losDistance = computeLineOfSight({h, unitSystem(standard)}).distance;
     ShowAllFields();
     m_display = 0;

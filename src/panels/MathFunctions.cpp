@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 
 namespace varnock {
 namespace {
-constexpr int kDegrees = 1024;
 // The double nearest 180/pi.
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kRadiansFactor = 1.0;
@@ -77,7 +77,7 @@ InPlaceOutcome evaluateMath(const MathInput& input) {
 
 void CCalcDlg::MathKeyPressed(MathKey key) {
     const double x = ReadDisplay();
-    const AngleMode angles = IsChecked(kDegrees) ? AngleMode::kDegrees : AngleMode::kRadians;
+    const AngleMode angles = IsChecked(kMathDegrees) ? AngleMode::kDegrees : AngleMode::kRadians;
     PutOutcome(evaluateMath({key, x, angles}));
 }
 

@@ -5,13 +5,11 @@
 #include <cmath>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "ui/Strings.h"
 
 namespace varnock {
 namespace {
-constexpr int kFrequencyBox = 1114;
-constexpr int kDistanceBox = 1115;
-constexpr int kKms = 1147;
 constexpr double kDbPerDecade = 20;
 // dB for a distance in kilometres and in miles: the path loss has always used
 // these figures.
@@ -41,9 +39,10 @@ void CCalcDlg::OnFsplEnterDistance() {
 
 // Both missing inputs are reported, the frequency first.
 void CCalcDlg::OnFsplLoss() {
-    const double f = ReadBox(kFrequencyBox);
-    const double d = ReadBox(kDistanceBox);
-    const UnitSystem units = IsChecked(kKms) ? UnitSystem::kMetric : UnitSystem::kStandard;
+    const double f = ReadBox(kPathLossFrequencyBox);
+    const double d = ReadBox(kPathLossDistanceBox);
+    const UnitSystem units =
+        IsChecked(kPathLossKilometers) ? UnitSystem::kMetric : UnitSystem::kStandard;
     if (!(f > 0)) ShowExclamation(" Invalid Operation, There is no entry for Frequency.");
     if (!(d > 0)) return ShowExclamation("Invalid Operation: There is no entry for Distance.");
     if (!(f > 0)) return;
@@ -54,8 +53,8 @@ void CCalcDlg::OnFsplLoss() {
 
 // The distance keeps its number; only the loss is computed for the new unit.
 void CCalcDlg::RecomputePathLoss(bool standard) {
-    const double f = ReadBox(kFrequencyBox);
-    const double d = ReadBox(kDistanceBox);
+    const double f = ReadBox(kPathLossFrequencyBox);
+    const double d = ReadBox(kPathLossDistanceBox);
     if (!(f > 0 && d > 0)) return;
     m_fsplLoss = computePathLoss({f, d, unitSystem(standard)}).loss;
     ShowAllFields();

@@ -5,18 +5,12 @@
 #include <string>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 #include "ui/Strings.h"
 
 namespace varnock {
 namespace {
-constexpr int kDbMode = 1178;
-constexpr int kPinMode = 1179;
-constexpr int kFirstBox = 1156;
-constexpr int kSecondBox = 1157;
-constexpr int kFirstLabel = 1182;
-constexpr int kSecondLabel = 1183;
-constexpr int kResultLabel = 1184;
 constexpr double kDbPerDecade = 10;
 constexpr double kExponentScale = 0.1;
 
@@ -29,9 +23,9 @@ struct ModeLabels {
 };
 // In the order of PowerUnknown.
 constexpr ModeLabels kLabels[] = {
-    {kFirstLabel, kSecondLabel, kResultLabel},  // "dB"
-    {kResultLabel, kSecondLabel, kFirstLabel},  // "Pin"
-    {kResultLabel, kFirstLabel, kSecondLabel},  // "Pout"
+    {kPowerInputLabel, kPowerOutputLabel, kPowerRatioLabel},  // "dB"
+    {kPowerRatioLabel, kPowerOutputLabel, kPowerInputLabel},  // "Pin"
+    {kPowerRatioLabel, kPowerInputLabel, kPowerOutputLabel},  // "Pout"
 };
 
 const ModeLabels& labelsOf(PowerUnknown mode) { return kLabels[static_cast<std::size_t>(mode)]; }
@@ -56,8 +50,8 @@ PowerRatioResult computePowerRatio(const PowerRatioInput& input) {
 }
 
 PowerUnknown CCalcDlg::PowerMode() const {
-    if (IsChecked(kDbMode)) return PowerUnknown::kRatio;
-    if (IsChecked(kPinMode)) return PowerUnknown::kInput;
+    if (IsChecked(kPowerForRatio)) return PowerUnknown::kRatio;
+    if (IsChecked(kPowerForInput)) return PowerUnknown::kInput;
     return PowerUnknown::kOutput;
 }
 
@@ -79,8 +73,8 @@ void CCalcDlg::OnPowerEnterOut() {
 // A power of zero is refused, named by its box's label in the mode; the
 // ratio in dB may be anything.
 void CCalcDlg::OnPowerEquals() {
-    const double a = ReadBox(kFirstBox);
-    const double b = ReadBox(kSecondBox);
+    const double a = ReadBox(kPowerInputBox);
+    const double b = ReadBox(kPowerOutputBox);
     const PowerUnknown unknown = PowerMode();
     const ModeLabels& labels = labelsOf(unknown);
     if (unknown == PowerUnknown::kRatio && a == 0) {
@@ -95,9 +89,9 @@ void CCalcDlg::OnPowerEquals() {
 // Every click, on the checked radio too, relabels and empties the boxes.
 void CCalcDlg::SetPowerMode(PowerUnknown mode) {
     const ModeLabels& labels = labelsOf(mode);
-    SetCaption(kFirstLabel, startCaption(labels.first));
-    SetCaption(kSecondLabel, startCaption(labels.second));
-    SetCaption(kResultLabel, startCaption(labels.result));
+    SetCaption(kPowerInputLabel, startCaption(labels.first));
+    SetCaption(kPowerOutputLabel, startCaption(labels.second));
+    SetCaption(kPowerRatioLabel, startCaption(labels.result));
     m_powerRatio = 0;
     ShowAllFields();
     m_powerOut = 0;

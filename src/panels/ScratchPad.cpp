@@ -1,5 +1,6 @@
 // The scratch pad: free text that nothing reads.
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace varnock {

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 
 namespace varnock {
 namespace {

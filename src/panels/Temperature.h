@@ -1,6 +1,7 @@
 // Celsius, Fahrenheit and kelvins.
 #pragma once
 
+#include "form/ControlIds.h"
 #include "panels/InPlaceOutcome.h"
 
 namespace varnock {

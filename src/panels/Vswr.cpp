@@ -5,11 +5,10 @@
 #include <cmath>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 
 namespace varnock {
 namespace {
-constexpr int kForwardBox = 1189;
-constexpr int kReflectedBox = 1196;
 constexpr double kLineImpedance = 50;
 constexpr double kDbPerDecade = 10;
 }  // namespace
@@ -45,8 +44,8 @@ void CCalcDlg::OnVswrEnterReflected() {
 // wrong scale) and is refused rather than turned into a coefficient above 1
 // and negative impedances.
 void CCalcDlg::OnVswrCalculate() {
-    const double f = ReadBox(kForwardBox);
-    const double r = ReadBox(kReflectedBox);
+    const double f = ReadBox(kVswrForwardBox);
+    const double r = ReadBox(kVswrReflectedBox);
     if (!(f > 0))
         return ShowExclamation(" Invalid Operation, Forward Power must be greater than Zero.");
     if (r > f) {

@@ -85,17 +85,8 @@ std::span<const RadioGroup> radioGroups();
 // The group that holds this radio button, or nullptr.
 const RadioGroup* radioGroupOf(int id);
 
-// The one check box, which stands alone.
-inline constexpr int kFringingCheckBox = 1185;
-
 // The default push button ("=").
 int defaultButtonId();
-
-// The shared display of the keypad.
-inline constexpr int kDisplayBox = 1007;
-
-// The scratch pad, the one box that takes typing.
-inline constexpr int kScratchPad = 1221;
 
 // The hidden keypad twin whose mnemonic is this character, or 0.
 int twinForKey(char key);

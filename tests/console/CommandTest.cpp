@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/Command.h"
+#include "form/ControlIds.h"
 
 namespace varnock::console {
 namespace {
@@ -40,7 +41,7 @@ TEST(Command, SkipsBlankLinesAndComments) {
 
 TEST(Command, WordsAreSeparatedByBlanksAndTabsOnly) {
     auto click = std::get<ClickCommand>(commandOf(" \tclick\t \t1152 \t\r"));
-    EXPECT_EQ(click.control.value, 1152);
+    EXPECT_EQ(click.control.value, kMathEquals);
     EXPECT_TRUE(std::holds_alternative<DumpCommand>(commandOf("dump\r")));
     // Other white space belongs to the word it stands in.
     EXPECT_EQ(errorOf("dump\r\r"),
@@ -75,8 +76,8 @@ TEST(Command, MissingWordsAreNamed) {
 }
 
 TEST(Command, IdentifiersAreDecimalNumbersOfAsciiDigits) {
-    EXPECT_EQ(std::get<FocusCommand>(commandOf("focus 1221")).control.value, 1221);
-    EXPECT_EQ(std::get<ClickCommand>(commandOf("click 0058112")).control.value, 58112);
+    EXPECT_EQ(std::get<FocusCommand>(commandOf("focus 1221")).control.value, kScratchPad);
+    EXPECT_EQ(std::get<ClickCommand>(commandOf("click 0058112")).control.value, kCloseButton);
     EXPECT_EQ(std::get<ClickCommand>(commandOf("click 2147483647")).control.value, 2147483647);
     for (std::string_view line : {"click -1", "click +1", "click 1e3", "click 0x10", "click 12a",
                                   "click \xd9\xa1"}) {  // ARABIC-INDIC DIGIT ONE
@@ -132,7 +133,7 @@ TEST(Command, CopyTakesAnOptionalIdentifier) {
     EXPECT_FALSE(std::get<CopyCommand>(commandOf(" copy \t")).box.has_value());
     const auto box = std::get<CopyCommand>(commandOf("copy 1195")).box;
     ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->value, 1195);
+    EXPECT_EQ(box->value, kVswrReturnLossBox);
     EXPECT_EQ(errorOf("copy all"), "\"all\" is not an identifier (a decimal number)");
     EXPECT_EQ(errorOf("copy 1195 1190"), "unexpected \"1190\" after the command");
     EXPECT_EQ(errorOf("Copy"),

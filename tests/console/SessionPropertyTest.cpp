@@ -19,15 +19,13 @@
 #include "console/Session.h"
 #include "console/Utf8.h"
 #include "console/WindowRules.h"
+#include "form/ControlIds.h"
 #include "form/NumberText.h"
 #include "ui/Layout.h"
 
 namespace varnock::console {
 namespace {
 
-constexpr int kDisplay = 1007;
-constexpr int kUpperLobe = 1166;
-constexpr int kPadClear = 1224;
 constexpr std::string_view kVerHoriz = "VER HORIZ";
 
 // What a step must leave alone unless it is allowed to change it.
@@ -165,7 +163,7 @@ private:
                 if (std::string fault = checkDisplay(text, record.m_display); !fault.empty()) {
                     broken(fault);
                 }
-            } else if (field.box == kUpperLobe && text.ends_with(kVerHoriz)) {
+            } else if (field.box == kTiltUpperLobeBox && text.ends_with(kVerHoriz)) {
                 ++m_coverage.verHoriz;
                 if (text != "0" + std::string(kVerHoriz) || expected != "0") {
                     broken("box 1166 reads \"" + text + "\" with its field at " + expected);

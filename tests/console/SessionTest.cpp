@@ -10,6 +10,7 @@
 #include "console/Command.h"
 #include "console/Session.h"
 #include "console/WindowRules.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 
@@ -30,11 +31,11 @@ TEST(Platform, TheFocusGoesToVisibleButtonsAndBoxesOnly) {
     }
     EXPECT_EQ(boxes.size(), 26u);  // the 25 read-only boxes and the scratch pad
     EXPECT_TRUE(boxes.contains(kScratchPad));
-    EXPECT_FALSE(boxes.contains(1094));
+    EXPECT_FALSE(boxes.contains(kPointAllowedBox));
     EXPECT_GT(buttons, 80);
-    EXPECT_FALSE(takesFocus(*findControl(1103)));  // hidden twin "&0"
-    EXPECT_FALSE(takesFocus(*findControl(1135)));  // label
-    EXPECT_FALSE(takesFocus(*findControl(1133)));  // group box
+    EXPECT_FALSE(takesFocus(*findControl(kTwinDigit0)));            // hidden twin "&0"
+    EXPECT_FALSE(takesFocus(*findControl(kSightHeightUnitLabel)));  // label
+    EXPECT_FALSE(takesFocus(*findControl(kSightUnitGroup)));        // group box
 }
 
 TEST(Platform, EveryPrintableKeyOfTheProtocolIsATwinsMnemonic) {
@@ -55,7 +56,7 @@ TEST(SessionLimits, ThePadHoldsAMegabyteAndRefusesMoreWithoutEffect) {
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(session.perform(typeCommand(chunk)).has_value());
     EXPECT_EQ(session.window().text(kScratchPad).size(), Session::kPadCapacity);
 
-    session.perform(ClickCommand{Identifier{"1223", 1223}});  // "Exit": focus to the window
+    session.perform(ClickCommand{Identifier{"1223", kPadExit}});  // "Exit": focus to the window
     out.str("");
     const Refusal refusal = session.perform(typeCommand("y"));
     ASSERT_TRUE(refusal.has_value());
@@ -63,7 +64,7 @@ TEST(SessionLimits, ThePadHoldsAMegabyteAndRefusesMoreWithoutEffect) {
               "the scratch pad is full: it holds at most 1048576 bytes, and the text is not typed");
     EXPECT_EQ(session.window().focus(), kMainWindowFocus);  // the refused line did nothing
 
-    session.perform(FocusCommand{Identifier{"1221", 1221}});
+    session.perform(FocusCommand{Identifier{"1221", kScratchPad}});
     EXPECT_TRUE(session.perform(keyCommand(KeyKind::Return)).has_value());
     EXPECT_TRUE(session.perform(keyCommand(KeyKind::Character, '5')).has_value());
     EXPECT_TRUE(session.perform(PasteCommand{"5"}).has_value());
@@ -78,7 +79,7 @@ TEST(SessionLimits, ClearEmptiesAFullPad) {
     std::ostringstream out;
     Session session(out);
     session.perform(typeCommand(std::string(Session::kPadCapacity, 'x')));
-    session.perform(ClickCommand{Identifier{"1224", 1224}});
+    session.perform(ClickCommand{Identifier{"1224", kPadClear}});
     EXPECT_EQ(session.window().text(kScratchPad), "");
     EXPECT_FALSE(session.perform(typeCommand("again")).has_value());
     EXPECT_EQ(out.str(), "beep\n");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FakeWindow.h"
+#include "form/ControlIds.h"
 
 namespace varnock::testing {
 namespace {
@@ -13,43 +14,12 @@ namespace {
 using Events = std::vector<std::string>;
 
 // Beam tilt
-constexpr int kHorizonBox = 1165;
-constexpr int kMainBox = 1164;
-constexpr int kLowerBox = 1159;
-constexpr int kUpperBox = 1166;
-constexpr int kEnterHaat = 1161;
-constexpr int kEnterBeamwidth = 1167;
-constexpr int kEnterDowntilt = 1168;
-constexpr int kTiltCalculate = 1163;
-constexpr int kTiltMetric = 1169;
-constexpr int kTiltStandard = 1170;
-constexpr int kHaatLabel = 1175;
-constexpr int kDistanceLabels[] = {1171, 1173, 1172, 1174};
+constexpr int kDistanceLabels[] = {kTiltHorizonUnitLabel, kTiltMainLobeUnitLabel,
+                                   kTiltLowerLobeUnitLabel, kTiltUpperLobeUnitLabel};
 
 // Power ratio
-constexpr int kFirstBox = 1156;
-constexpr int kSecondBox = 1157;
-constexpr int kResultBox = 1158;
-constexpr int kEnterFirst = 1160;
-constexpr int kEnterSecond = 1162;
-constexpr int kPowerEquals = 1181;
-constexpr int kModeDb = 1178;
-constexpr int kModePin = 1179;
-constexpr int kModePout = 1180;
-constexpr int kFirstLabel = 1182;
-constexpr int kSecondLabel = 1183;
-constexpr int kResultLabel = 1184;
 
 // VSWR
-constexpr int kReflectedBox = 1196;
-constexpr int kVswrBox = 1190;
-constexpr int kCoefficientBox = 1194;
-constexpr int kReturnLossBox = 1195;
-constexpr int kZMaxBox = 1199;
-constexpr int kZMinBox = 1203;
-constexpr int kEnterForward = 1192;
-constexpr int kEnterReflected = 1197;
-constexpr int kVswrCalculate = 1191;
 
 const std::string kNoHeight =
     "exclamation:  Invalid Operation, There is no entry for Antenna Height.";
@@ -80,16 +50,16 @@ void PrintTo(const TiltCase& c, std::ostream* out) {
 }
 
 void enterTiltInputs(Calculator& calc, const TiltCase& c) {
-    calc.enter(c.height, kEnterHaat);
-    calc.enter(c.beamwidth, kEnterBeamwidth);
-    if (c.tilt) calc.enter(c.tilt, kEnterDowntilt);
+    calc.enter(c.height, kTiltHaatEnter);
+    calc.enter(c.beamwidth, kTiltBeamwidthEnter);
+    if (c.tilt) calc.enter(c.tilt, kTiltDowntiltEnter);
 }
 
 void expectDistances(const Calculator& calc, const TiltCase& c) {
-    EXPECT_EQ(calc.box(kHorizonBox), c.horizon);
-    EXPECT_EQ(calc.box(kMainBox), c.main);
-    EXPECT_EQ(calc.box(kLowerBox), c.lower);
-    EXPECT_EQ(calc.box(kUpperBox), c.upper);
+    EXPECT_EQ(calc.box(kTiltHorizonBox), c.horizon);
+    EXPECT_EQ(calc.box(kTiltMainLobeBox), c.main);
+    EXPECT_EQ(calc.box(kTiltLowerLobeBox), c.lower);
+    EXPECT_EQ(calc.box(kTiltUpperLobeBox), c.upper);
 }
 
 class BeamTilt : public ::testing::TestWithParam<TiltCase> {};
@@ -149,10 +119,10 @@ TEST(BeamTilt, UnitRadiosSetTheCaptionsEvenWithoutInputs) {
     Calculator calc;
     const auto boxes = calc.boxes();
     calc.click(kTiltStandard);
-    EXPECT_EQ(calc.caption(kHaatLabel), "Ant. HAAT (feet)");
+    EXPECT_EQ(calc.caption(kTiltHaatLabel), "Ant. HAAT (feet)");
     for (int label : kDistanceLabels) EXPECT_EQ(calc.caption(label), "mi.") << label;
     calc.click(kTiltMetric);
-    EXPECT_EQ(calc.caption(kHaatLabel), "Ant. HAAT (meters)");
+    EXPECT_EQ(calc.caption(kTiltHaatLabel), "Ant. HAAT (meters)");
     for (int label : kDistanceLabels) EXPECT_EQ(calc.caption(label), "kms") << label;
     EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.takeEvents(), Events{});
@@ -160,10 +130,10 @@ TEST(BeamTilt, UnitRadiosSetTheCaptionsEvenWithoutInputs) {
 
 TEST(BeamTilt, UnitRadioWithoutBeamwidthOnlyRelabels) {
     Calculator calc;
-    calc.enter("100", kEnterHaat);
+    calc.enter("100", kTiltHaatEnter);
     const auto boxes = calc.boxes();
     calc.click(kTiltStandard);
-    EXPECT_EQ(calc.caption(kHaatLabel), "Ant. HAAT (feet)");
+    EXPECT_EQ(calc.caption(kTiltHaatLabel), "Ant. HAAT (feet)");
     EXPECT_EQ(calc.boxes(), boxes);
 }
 
@@ -183,8 +153,8 @@ class TiltCalculateRefused : public ::testing::TestWithParam<CalculateRefusal> {
 TEST_P(TiltCalculateRefused, ShowsOneMessageAndChangesNothing) {
     const CalculateRefusal& c = GetParam();
     Calculator calc;
-    if (c.height) calc.enter(c.height, kEnterHaat);
-    if (c.beamwidth) calc.enter(c.beamwidth, kEnterBeamwidth);
+    if (c.height) calc.enter(c.height, kTiltHaatEnter);
+    if (c.beamwidth) calc.enter(c.beamwidth, kTiltBeamwidthEnter);
     calc.type("1.");
     const auto boxes = calc.boxes();
     calc.takeEvents();
@@ -202,14 +172,14 @@ INSTANTIATE_TEST_SUITE_P(AntennaLine, TiltCalculateRefused,
 
 TEST(BeamTilt, MarkerIsOnlyInTheBoxTextUntilTheNextShow) {
     Calculator calc;
-    calc.enter("30", kEnterHaat);
-    calc.enter("10", kEnterBeamwidth);
-    calc.enter("5", kEnterDowntilt);
+    calc.enter("30", kTiltHaatEnter);
+    calc.enter("10", kTiltBeamwidthEnter);
+    calc.enter("5", kTiltDowntiltEnter);
     calc.click(kTiltCalculate);
-    EXPECT_EQ(calc.box(kUpperBox), "0VER HORIZ");
+    EXPECT_EQ(calc.box(kTiltUpperLobeBox), "0VER HORIZ");
     EXPECT_EQ(calc.record().m_tiltUpperLobe, 0);
-    calc.enter("100", kEnterForward);
-    EXPECT_EQ(calc.box(kUpperBox), "0");
+    calc.enter("100", kVswrForwardEnter);
+    EXPECT_EQ(calc.box(kTiltUpperLobeBox), "0");
 }
 
 // --- Power ratio -----------------------------------------------------------
@@ -231,16 +201,17 @@ TEST_P(PowerModeLabels, ClickRelabelsAndEmptiesTheBoxes) {
     const ModeCase& c = GetParam();
     Calculator calc;
     calc.click(c.mode);
-    calc.enter("2", kEnterFirst);
-    calc.enter("20", kEnterSecond);
-    calc.click(kPowerEquals);
+    calc.enter("2", kPowerInputEnter);
+    calc.enter("20", kPowerOutputEnter);
+    calc.click(kPowerRatioEquals);
     calc.type("4.");
     calc.takeEvents();
     calc.click(c.mode);
-    EXPECT_EQ(calc.caption(kFirstLabel), c.first);
-    EXPECT_EQ(calc.caption(kSecondLabel), c.second);
-    EXPECT_EQ(calc.caption(kResultLabel), c.result);
-    for (int box : {kFirstBox, kSecondBox, kResultBox}) EXPECT_EQ(calc.box(box), "0") << box;
+    EXPECT_EQ(calc.caption(kPowerInputLabel), c.first);
+    EXPECT_EQ(calc.caption(kPowerOutputLabel), c.second);
+    EXPECT_EQ(calc.caption(kPowerRatioLabel), c.result);
+    for (int box : {kPowerInputBox, kPowerOutputBox, kPowerRatioBox})
+        EXPECT_EQ(calc.box(box), "0") << box;
     EXPECT_EQ(calc.display(), "4");
     EXPECT_EQ(calc.record().m_pointAllowed, 0.0);
     EXPECT_EQ(calc.record().m_freshEntry, 0);
@@ -249,9 +220,10 @@ TEST_P(PowerModeLabels, ClickRelabelsAndEmptiesTheBoxes) {
 
 INSTANTIATE_TEST_SUITE_P(
     AntennaLine, PowerModeLabels,
-    ::testing::Values(ModeCase{kModeDb, "Power Input", "Power Output", "Power Ratio (dB)"},
-                      ModeCase{kModePin, "Power Ratio (dB)", "Power Output", "Power Input"},
-                      ModeCase{kModePout, "Power Ratio (dB)", "Power Input", "Power Output"}));
+    ::testing::Values(ModeCase{kPowerForRatio, "Power Input", "Power Output", "Power Ratio (dB)"},
+                      ModeCase{kPowerForInput, "Power Ratio (dB)", "Power Output", "Power Input"},
+                      ModeCase{kPowerForOutput, "Power Ratio (dB)", "Power Input",
+                               "Power Output"}));
 
 struct RatioCase {
     int mode;
@@ -270,12 +242,12 @@ TEST_P(PowerRatio, EqualsComputesTheModesQuantity) {
     const RatioCase& c = GetParam();
     Calculator calc;
     calc.click(c.mode);
-    calc.enter(c.first, kEnterFirst);
-    calc.enter(c.second, kEnterSecond);
+    calc.enter(c.first, kPowerInputEnter);
+    calc.enter(c.second, kPowerOutputEnter);
     calc.type("25");
     calc.takeEvents();
-    calc.click(kPowerEquals);
-    EXPECT_EQ(calc.box(kResultBox), c.result);
+    calc.click(kPowerRatioEquals);
+    EXPECT_EQ(calc.box(kPowerRatioBox), c.result);
     EXPECT_EQ(calc.takeEvents(), Events{});
     EXPECT_EQ(calc.display(), "25");
     calc.type("3");
@@ -283,14 +255,15 @@ TEST_P(PowerRatio, EqualsComputesTheModesQuantity) {
 }
 
 // 3 x 0.1 is 0.30000000000000004, so 10^0.3 is 1.99526231496888.
-INSTANTIATE_TEST_SUITE_P(AntennaLine, PowerRatio,
-                         ::testing::Values(RatioCase{kModeDb, "2", "20", "10"},
-                                           RatioCase{kModeDb, "2", "1", "-3.01029995663981"},
-                                           RatioCase{kModePin, "3", "10", "5.01187233627272"},
-                                           RatioCase{kModePin, "3~", "10", "19.9526231496888"},
-                                           RatioCase{kModePin, "", "10", "10"},
-                                           RatioCase{kModePout, "3", "10", "19.9526231496888"},
-                                           RatioCase{kModePout, "10", "5", "50"}));
+INSTANTIATE_TEST_SUITE_P(
+    AntennaLine, PowerRatio,
+    ::testing::Values(RatioCase{kPowerForRatio, "2", "20", "10"},
+                      RatioCase{kPowerForRatio, "2", "1", "-3.01029995663981"},
+                      RatioCase{kPowerForInput, "3", "10", "5.01187233627272"},
+                      RatioCase{kPowerForInput, "3~", "10", "19.9526231496888"},
+                      RatioCase{kPowerForInput, "", "10", "10"},
+                      RatioCase{kPowerForOutput, "3", "10", "19.9526231496888"},
+                      RatioCase{kPowerForOutput, "10", "5", "50"}));
 
 struct ZeroCase {
     int mode;
@@ -308,23 +281,23 @@ TEST_P(PowerEqualsRefused, NamesTheEmptyBoxAndChangesNothing) {
     const ZeroCase& c = GetParam();
     Calculator calc;
     calc.click(c.mode);
-    if (c.first) calc.enter(c.first, kEnterFirst);
-    if (c.second) calc.enter(c.second, kEnterSecond);
+    if (c.first) calc.enter(c.first, kPowerInputEnter);
+    if (c.second) calc.enter(c.second, kPowerOutputEnter);
     calc.type("1.");
     const auto boxes = calc.boxes();
     calc.takeEvents();
-    calc.click(kPowerEquals);
+    calc.click(kPowerRatioEquals);
     EXPECT_EQ(calc.takeEvents(), Events{c.message});
     EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.record().m_freshEntry, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(AntennaLine, PowerEqualsRefused,
-                         ::testing::Values(ZeroCase{kModeDb, nullptr, nullptr, kInputZero},
-                                           ZeroCase{kModeDb, nullptr, "20", kInputZero},
-                                           ZeroCase{kModeDb, "2", nullptr, kOutputZero},
-                                           ZeroCase{kModePin, "3", nullptr, kOutputZero},
-                                           ZeroCase{kModePout, "3", nullptr, kInputZero}));
+                         ::testing::Values(ZeroCase{kPowerForRatio, nullptr, nullptr, kInputZero},
+                                           ZeroCase{kPowerForRatio, nullptr, "20", kInputZero},
+                                           ZeroCase{kPowerForRatio, "2", nullptr, kOutputZero},
+                                           ZeroCase{kPowerForInput, "3", nullptr, kOutputZero},
+                                           ZeroCase{kPowerForOutput, "3", nullptr, kInputZero}));
 
 // --- VSWR ------------------------------------------------------------------
 
@@ -347,17 +320,17 @@ class Vswr : public ::testing::TestWithParam<VswrCase> {};
 TEST_P(Vswr, CalculateFillsTheFiveResults) {
     const VswrCase& c = GetParam();
     Calculator calc;
-    calc.enter(c.forward, kEnterForward);
-    calc.enter(c.reflected, kEnterReflected);
+    calc.enter(c.forward, kVswrForwardEnter);
+    calc.enter(c.reflected, kVswrReflectedEnter);
     calc.type("25");
     calc.takeEvents();
     calc.click(kVswrCalculate);
     EXPECT_EQ(calc.takeEvents(), Events{});
-    EXPECT_EQ(calc.box(kReturnLossBox), c.returnLoss);
-    EXPECT_EQ(calc.box(kCoefficientBox), c.coefficient);
+    EXPECT_EQ(calc.box(kVswrReturnLossBox), c.returnLoss);
+    EXPECT_EQ(calc.box(kVswrCoefficientBox), c.coefficient);
     EXPECT_EQ(calc.box(kVswrBox), c.vswr);
-    EXPECT_EQ(calc.box(kZMaxBox), c.zMax);
-    EXPECT_EQ(calc.box(kZMinBox), c.zMin);
+    EXPECT_EQ(calc.box(kVswrZmaxBox), c.zMax);
+    EXPECT_EQ(calc.box(kVswrZminBox), c.zMin);
     EXPECT_EQ(calc.display(), "25");
     calc.type("3");
     EXPECT_EQ(calc.display(), "3");
@@ -377,37 +350,37 @@ INSTANTIATE_TEST_SUITE_P(AntennaLine, Vswr,
 // Each step takes the double the step before stored, not the rounded text.
 TEST(Vswr, StepsChainTheStoredDoubles) {
     Calculator calc;
-    calc.enter("50", kEnterForward);
-    calc.enter("2", kEnterReflected);
+    calc.enter("50", kVswrForwardEnter);
+    calc.enter("2", kVswrReflectedEnter);
     calc.click(kVswrCalculate);
     EXPECT_EQ(calc.record().m_vswr, 1.4999999999999998);
     EXPECT_EQ(calc.record().m_zMax, 74.99999999999999);
-    EXPECT_EQ(calc.box(kZMaxBox), "75");
+    EXPECT_EQ(calc.box(kVswrZmaxBox), "75");
 }
 
 // A reflected reading above the forward one cannot be measured on a sound
 // line; it is refused instead of giving a coefficient above 1.
 TEST(Vswr, ReflectedAboveForwardIsRefusedAndChangesNothing) {
     Calculator calc;
-    calc.enter("10", kEnterForward);
-    calc.enter("1", kEnterReflected);
+    calc.enter("10", kVswrForwardEnter);
+    calc.enter("1", kVswrReflectedEnter);
     calc.click(kVswrCalculate);
-    calc.enter("40", kEnterReflected);
+    calc.enter("40", kVswrReflectedEnter);
     calc.type("1.");
     const auto boxes = calc.boxes();
     calc.takeEvents();
     calc.click(kVswrCalculate);
     EXPECT_EQ(calc.takeEvents(), Events{kReflectedAboveForward});
     EXPECT_EQ(calc.boxes(), boxes);
-    EXPECT_EQ(calc.box(kReflectedBox), "40");
-    EXPECT_EQ(calc.box(kCoefficientBox), "0.316227766016838");
+    EXPECT_EQ(calc.box(kVswrReflectedBox), "40");
+    EXPECT_EQ(calc.box(kVswrCoefficientBox), "0.316227766016838");
     EXPECT_EQ(calc.record().m_freshEntry, 0);
     EXPECT_EQ(calc.record().m_pointAllowed, 0.0);
 }
 
 TEST(Vswr, CalculateWithoutForwardPowerShowsOnlyThatMessage) {
     Calculator calc;
-    calc.enter("40", kEnterReflected);
+    calc.enter("40", kVswrReflectedEnter);
     const auto boxes = calc.boxes();
     calc.click(kVswrCalculate);
     EXPECT_EQ(calc.takeMessages(), Events{kForwardOperation});

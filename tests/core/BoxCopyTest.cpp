@@ -8,12 +8,11 @@
 #include <string>
 
 #include "FakeWindow.h"
+#include "form/ControlIds.h"
 #include "ui/BoxNames.h"
 
 namespace varnock::testing {
 namespace {
-
-constexpr int kDisplay = 1007;
 
 TEST(Panels, EveryCopyableBoxLiesInOnePanel) {
     std::map<std::string_view, int> boxesPerPanel;
@@ -29,7 +28,7 @@ TEST(Panels, EveryCopyableBoxLiesInOnePanel) {
     }
     EXPECT_EQ(listed.size(), 25u);
     EXPECT_FALSE(listed.contains(kScratchPad));
-    EXPECT_FALSE(listed.contains(1094));  // a hidden box
+    EXPECT_FALSE(listed.contains(kPointAllowedBox));  // a hidden box
     const std::map<std::string_view, int> expected = {
         {"   Data Input Module   ", 1},
         {"Power Ratio", 3},
@@ -57,18 +56,19 @@ TEST(Copy, TakesTheBoxsWholeText) {
     calc.type("100.");
     calc.takeEvents();
     EXPECT_EQ(calc.dialog.OnCopy(kDisplay), "100.");
-    calc.setBox(1195, "-1.23456789012346e-308");
-    EXPECT_EQ(calc.dialog.OnCopy(1195), "-1.23456789012346e-308");
+    calc.setBox(kVswrReturnLossBox, "-1.23456789012346e-308");
+    EXPECT_EQ(calc.dialog.OnCopy(kVswrReturnLossBox), "-1.23456789012346e-308");
     const std::string longer(80, '7');
-    calc.setBox(1166, longer);
-    EXPECT_EQ(calc.dialog.OnCopy(1166), longer);
+    calc.setBox(kTiltUpperLobeBox, longer);
+    EXPECT_EQ(calc.dialog.OnCopy(kTiltUpperLobeBox), longer);
     EXPECT_TRUE(calc.takeEvents().empty());  // no beep, no focus move
 }
 
 TEST(Copy, OnlyTheDisplayAndTheReadOnlyBoxes) {
     Calculator calc;
     calc.setBox(kScratchPad, "note");
-    for (int id : {kScratchPad, 1094, 1097, 1135, 1152, 1113, 0, -1, 99999}) {
+    for (int id : {kScratchPad, kPointAllowedBox, kFreshEntryBox, kSightHeightUnitLabel,
+                   kMathEquals, kPathLossGroup, 0, -1, 99999}) {
         EXPECT_EQ(calc.dialog.OnCopy(id), "") << id;
         EXPECT_EQ(calc.dialog.OnCopyAllResults(id), "") << id;
     }
@@ -76,9 +76,9 @@ TEST(Copy, OnlyTheDisplayAndTheReadOnlyBoxes) {
 
 TEST(CopyAllResults, VswrPanelInTableOrder) {
     Calculator calc;
-    calc.enter("100", 1192);
-    calc.enter("4", 1197);
-    calc.click(1191);
+    calc.enter("100", kVswrForwardEnter);
+    calc.enter("4", kVswrReflectedEnter);
+    calc.click(kVswrCalculate);
     const std::string expected =
         "Forward Power: 100\n"
         "Reflected Power: 4\n"
@@ -88,7 +88,8 @@ TEST(CopyAllResults, VswrPanelInTableOrder) {
         "Zmax (Ohms): 75\n"
         "Zmin (Ohms): 33.3333333333333";
     // Any box of the panel copies the whole panel.
-    for (int box : {1189, 1195, 1203}) EXPECT_EQ(calc.dialog.OnCopyAllResults(box), expected);
+    for (int box : {kVswrForwardBox, kVswrReturnLossBox, kVswrZminBox})
+        EXPECT_EQ(calc.dialog.OnCopyAllResults(box), expected);
 }
 
 TEST(CopyAllResults, TheDisplayIsAPanelOfItsOwn) {
@@ -120,35 +121,37 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PanelCase{"path loss in kms",
                   {},
-                  1118,
+                  kPathLossBox,
                   "Frequency (In mHz): 0\nDistance (kms): 0\nPath Loss in dB: 0"},
         PanelCase{"path loss in miles",
-                  {1148},
-                  1114,
+                  {kPathLossMiles},
+                  kPathLossFrequencyBox,
                   "Frequency (In mHz): 0\nDistance (miles): 0\nPath Loss in dB: 0"},
         PanelCase{"line of sight, metric",
                   {},
-                  1129,
+                  kSightDistanceBox,
                   "Antenna Height (In Meters): 0\nDistance to Horizon (In Kilometers): 0"},
         PanelCase{"line of sight, standard",
-                  {1131},
-                  1126,
+                  {kSightStandard},
+                  kSightHeightBox,
                   "Antenna Height (In Feet): 0\nDistance to Horizon (In Miles): 0"},
-        PanelCase{
-            "antenna cut, standard", {1186}, 1145, "Freq (mHz): 0\nCut Antenna to (Inches): 0"},
+        PanelCase{"antenna cut, standard",
+                  {kCutStandard},
+                  kCutLengthBox,
+                  "Freq (mHz): 0\nCut Antenna to (Inches): 0"},
         PanelCase{"beam tilt, standard",
-                  {1170},
-                  1165,
+                  {kTiltStandard},
+                  kTiltHorizonBox,
                   "Ant. HAAT (feet): 0\nV. Beamwidth (deg): 0\nDown Tilt (degrees): 0\n"
                   "Radio Horizon (mi.): 0\nMain Lobe (mi.): 0\nLower 3dB Lobe (mi.): 0\n"
                   "Upper 3dB Lobe (mi.): 0"},
         PanelCase{"power ratio, Pout mode",
-                  {1180},
-                  1158,
+                  {kPowerForOutput},
+                  kPowerRatioBox,
                   "Power Ratio (dB): 0\nPower Input: 0\nPower Output: 0"},
         PanelCase{"back to the start",
-                  {1131, 1180, 1012},
-                  1156,
+                  {kSightStandard, kPowerForOutput, kClearAll},
+                  kPowerInputBox,
                   "Power Input: 0\nPower Output: 0\nPower Ratio (dB): 0"}));
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "FakeWindow.h"
 #include "app/CalcState.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace varnock::testing {
@@ -19,10 +20,11 @@ std::vector<int> listed(std::span<const int> ids) { return {ids.begin(), ids.end
 // apart; both keep what they are told, and nothing leaks between them.
 TEST(CalcState, KeepsTextsCaptionsAndMarksForAnyIdentifier) {
     CalcState state;
-    EXPECT_EQ(state.caption(1135), "In Meters");  // a label starts with its caption
-    const int ids[] = {1007,
-                       1224,
-                       58112,
+    EXPECT_EQ(state.caption(kSightHeightUnitLabel),
+              "In Meters");  // a label starts with its caption
+    const int ids[] = {kDisplay,
+                       kPadClear,
+                       kCloseButton,
                        0,
                        -7,
                        999,
@@ -45,50 +47,51 @@ TEST(CalcState, KeepsTextsCaptionsAndMarksForAnyIdentifier) {
     EXPECT_EQ(state.text(-7), "box -7");
     state.eraseTextEnd(-7, 100);  // more than the text holds
     EXPECT_EQ(state.text(-7), "");
-    EXPECT_EQ(state.text(1001), "");
-    EXPECT_EQ(state.check(1025), 0);
+    EXPECT_EQ(state.text(kDbmToMilliwatts), "");
+    EXPECT_EQ(state.check(kMathRadians), 0);
 }
 
 // Each control is listed once per aspect however often it changed; writing
 // what a control already shows is no change; taking starts afresh.
 TEST(CalcState, ReportsEachChangedControlOnce) {
     CalcState state;
-    state.setText(1007, "1");
-    state.setText(1007, "12");
-    state.setText(1115, "");              // already empty
-    state.setCaption(1135, "In Meters");  // already its caption
-    state.setCaption(1136, "In Miles");
-    state.setCheck(1024, 1);
-    state.setCheck(1025, 0);  // already clear
-    state.appendText(1221, "");
-    state.eraseTextEnd(1221, 1);  // nothing to erase
+    state.setText(kDisplay, "1");
+    state.setText(kDisplay, "12");
+    state.setText(kPathLossDistanceBox, "");               // already empty
+    state.setCaption(kSightHeightUnitLabel, "In Meters");  // already its caption
+    state.setCaption(kSightDistanceUnitLabel, "In Miles");
+    state.setCheck(kMathDegrees, 1);
+    state.setCheck(kMathRadians, 0);  // already clear
+    state.appendText(kScratchPad, "");
+    state.eraseTextEnd(kScratchPad, 1);  // nothing to erase
     ASSERT_TRUE(state.hasChanges());
     ChangedControls taken;
     state.takeChanges(taken);
-    EXPECT_EQ(listed(taken.view().texts), std::vector<int>{1007});
-    EXPECT_EQ(listed(taken.view().captions), std::vector<int>{1136});
-    EXPECT_EQ(listed(taken.view().checks), std::vector<int>{1024});
+    EXPECT_EQ(listed(taken.view().texts), std::vector<int>{kDisplay});
+    EXPECT_EQ(listed(taken.view().captions), std::vector<int>{kSightDistanceUnitLabel});
+    EXPECT_EQ(listed(taken.view().checks), std::vector<int>{kMathDegrees});
     EXPECT_FALSE(state.hasChanges());
 
-    state.setText(1007, "1");
+    state.setText(kDisplay, "1");
     state.takeChanges(taken);
-    EXPECT_EQ(listed(taken.texts), std::vector<int>{1007});
+    EXPECT_EQ(listed(taken.texts), std::vector<int>{kDisplay});
     EXPECT_TRUE(taken.captions.empty());
     EXPECT_TRUE(taken.checks.empty());
 }
 
 TEST(CalcState, ClickMarksMoveWithinOneGroupAndToggleTheCheckBox) {
     CalcState state;
-    for (int id : {1137, 1139, 1147}) state.setCheck(id, 1);
-    applyClickMarks(state, 1141);
-    for (int id : radioGroupOf(1141)->members) EXPECT_EQ(state.check(id), id == 1141) << id;
-    EXPECT_EQ(state.check(1147), 1);  // another group is left alone
-    applyClickMarks(state, kFringingCheckBox);
-    EXPECT_EQ(state.check(kFringingCheckBox), 1);
-    applyClickMarks(state, kFringingCheckBox);
-    EXPECT_EQ(state.check(kFringingCheckBox), 0);
-    applyClickMarks(state, 1000);  // a push button has no mark
-    EXPECT_EQ(state.check(1000), 0);
+    for (int id : {kCutQuarterWave, kCutHalfWave, kPathLossKilometers}) state.setCheck(id, 1);
+    applyClickMarks(state, kCutThreeQuarterWave);
+    for (int id : radioGroupOf(kCutThreeQuarterWave)->members)
+        EXPECT_EQ(state.check(id), id == kCutThreeQuarterWave) << id;
+    EXPECT_EQ(state.check(kPathLossKilometers), 1);  // another group is left alone
+    applyClickMarks(state, kCutFringing);
+    EXPECT_EQ(state.check(kCutFringing), 1);
+    applyClickMarks(state, kCutFringing);
+    EXPECT_EQ(state.check(kCutFringing), 0);
+    applyClickMarks(state, kMilliwattsToDbm);  // a push button has no mark
+    EXPECT_EQ(state.check(kMilliwattsToDbm), 0);
 }
 
 // Counts the notifications and remembers the last one.
@@ -116,15 +119,20 @@ struct ActCase {
 
 // From a display of "12" being typed, in the metric unit of the sight panel.
 const ActCase kActs[] = {
-    {"digit", [](CCalcDlg& d) { d.OnClicked(1088); }, 1, {1007}, {}, {}},
-    {"sign", [](CCalcDlg& d) { d.OnClicked(1093); }, 1, {1007}, {}, {}},
+    {"digit", [](CCalcDlg& d) { d.OnClicked(kDigit1); }, 1, {kDisplay}, {}, {}},
+    {"sign", [](CCalcDlg& d) { d.OnClicked(kChangeSign); }, 1, {kDisplay}, {}, {}},
     // A unit change clears the display.
-    {"units", [](CCalcDlg& d) { d.OnClicked(1131); }, 1, {1007}, {1135, 1136}, {1130, 1131}},
-    {"focus without operation", [](CCalcDlg& d) { d.OnSetFocus(1000); }, 0, {}, {}, {}},
+    {"units",
+     [](CCalcDlg& d) { d.OnClicked(kSightStandard); },
+     1,
+     {kDisplay},
+     {kSightHeightUnitLabel, kSightDistanceUnitLabel},
+     {kSightMetric, kSightStandard}},
+    {"focus without operation", [](CCalcDlg& d) { d.OnSetFocus(kMilliwattsToDbm); }, 0, {}, {}, {}},
     {"refused paste", [](CCalcDlg& d) { d.OnPaste("abc"); }, 0, {}, {}, {}},
     {"pad typed", [](CCalcDlg& d) { d.OnPadTyped("note"); }, 1, {kScratchPad}, {}, {}},
     {"pad edited alike", [](CCalcDlg& d) { d.OnPadEdited(""); }, 0, {}, {}, {}},
-    {"copy", [](CCalcDlg& d) { d.OnCopy(kDisplayBox); }, 0, {}, {}, {}},
+    {"copy", [](CCalcDlg& d) { d.OnCopy(kDisplay); }, 0, {}, {}, {}},
 };
 
 class OneNotificationPerAct : public ::testing::TestWithParam<ActCase> {};
@@ -134,8 +142,8 @@ TEST_P(OneNotificationPerAct, NamesWhatChanged) {
     TestDialog dialog{window};
     window.state = &dialog.state();
     dialog.OnInitDialog();
-    dialog.OnClicked(1088);  // "1"
-    dialog.OnClicked(1089);  // "2"
+    dialog.OnClicked(kDigit1);  // "1"
+    dialog.OnClicked(kDigit2);  // "2"
     window = CountingWindow{};
     window.state = &dialog.state();
     const ActCase& c = GetParam();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Routing.h"
+#include "form/ControlIds.h"
 #include "ui/Descriptions.h"
 #include "ui/Layout.h"
 
@@ -97,28 +98,33 @@ TEST_P(DescriptionExplains, TheCaption) {
 
 INSTANTIATE_TEST_SUITE_P(
     MisleadingCaptions, DescriptionExplains,
-    testing::Values(Explanation{1039, "x²"}, Explanation{1039, "not a square root"},
-                    Explanation{1071, "megahertz (MHz)"}, Explanation{1033, "Ten to the power"},
-                    Explanation{1038, "1 divided by"}, Explanation{1149, "Subtract"},
-                    Explanation{1151, "Multiply"}, Explanation{1223, "does not close"},
-                    Explanation{1013, "75 ohm"}, Explanation{1014, "75 ohm"},
-                    Explanation{1015, "75 ohm"}, Explanation{1016, "75 ohm"},
-                    Explanation{1017, "75 ohm"}, Explanation{1018, "75 ohm"},
-                    Explanation{1042, "Celsius to degrees Fahrenheit"},
-                    Explanation{1045, "Kelvins to degrees Fahrenheit"}, Explanation{1043, "273.16"},
-                    Explanation{1044, "273.16"}, Explanation{1176, "how to enter"},
-                    Explanation{1012, "scratch pad keeps"}));
+    testing::Values(
+        Explanation{kMathSquare, "x²"}, Explanation{kMathSquare, "not a square root"},
+        Explanation{kHertzToMegahertz, "megahertz (MHz)"},
+        Explanation{kMathTenToX, "Ten to the power"}, Explanation{kMathReciprocal, "1 divided by"},
+        Explanation{kMathSubtract, "Subtract"}, Explanation{kMathMultiply, "Multiply"},
+        Explanation{kPadExit, "does not close"}, Explanation{kMicrovoltsToDbmv, "75 ohm"},
+        Explanation{kDbmvToMicrovolts, "75 ohm"}, Explanation{kMillivoltsToDbmv, "75 ohm"},
+        Explanation{kDbmvToMillivolts, "75 ohm"}, Explanation{kVoltsToDbmv, "75 ohm"},
+        Explanation{kDbmvToVolts, "75 ohm"},
+        Explanation{kCelsiusToFahrenheit, "Celsius to degrees Fahrenheit"},
+        Explanation{kKelvinToFahrenheit, "Kelvins to degrees Fahrenheit"},
+        Explanation{kCelsiusToKelvin, "273.16"}, Explanation{kKelvinToCelsius, "273.16"},
+        Explanation{kPowerInputHelp, "how to enter"}, Explanation{kClearAll, "scratch pad keeps"}));
 
 INSTANTIATE_TEST_SUITE_P(
     UnitsOfBoxes, DescriptionExplains,
-    testing::Values(Explanation{1114, "megahertz"}, Explanation{1132, "megahertz"},
-                    Explanation{1115, "kilometres or miles"}, Explanation{1118, "decibels"},
-                    Explanation{1126, "metres (Metric) or feet (Standard)"},
-                    Explanation{1129, "kilometres (Metric) or miles (Standard)"},
-                    Explanation{1145, "centimetres (metric) or inches (standard)"},
-                    Explanation{1134, "degrees"}, Explanation{1155, "degrees"},
-                    Explanation{1195, "decibels"}, Explanation{1199, "ohms"},
-                    Explanation{1203, "ohms"}, Explanation{1190, "plain ratio"}));
+    testing::Values(Explanation{kPathLossFrequencyBox, "megahertz"},
+                    Explanation{kCutFrequencyBox, "megahertz"},
+                    Explanation{kPathLossDistanceBox, "kilometres or miles"},
+                    Explanation{kPathLossBox, "decibels"},
+                    Explanation{kSightHeightBox, "metres (Metric) or feet (Standard)"},
+                    Explanation{kSightDistanceBox, "kilometres (Metric) or miles (Standard)"},
+                    Explanation{kCutLengthBox, "centimetres (metric) or inches (standard)"},
+                    Explanation{kTiltBeamwidthBox, "degrees"},
+                    Explanation{kTiltDowntiltBox, "degrees"},
+                    Explanation{kVswrReturnLossBox, "decibels"}, Explanation{kVswrZmaxBox, "ohms"},
+                    Explanation{kVswrZminBox, "ohms"}, Explanation{kVswrBox, "plain ratio"}));
 
 }  // namespace
 }  // namespace varnock

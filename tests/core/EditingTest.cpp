@@ -7,6 +7,7 @@
 #include <string>
 
 #include "FakeWindow.h"
+#include "form/ControlIds.h"
 #include "form/NumberText.h"
 
 namespace varnock::testing {
@@ -77,7 +78,7 @@ TEST(Backspace, ChangesTheDisplaysTextOnlyAndLeavesTheFocus) {
     EXPECT_EQ(calc.window.showCount, shows + 1);
     EXPECT_TRUE(calc.takeEvents().empty());
     // A mode radio shows all fields: the display keeps what Backspace left.
-    calc.click(1179);
+    calc.click(kPowerForInput);
     EXPECT_EQ(calc.display(), "1");
 }
 
@@ -128,14 +129,14 @@ TEST_P(ActAfterTyping, FinishesTheNumber) {
 INSTANTIATE_TEST_SUITE_P(
     Acts, ActAfterTyping,
     ::testing::Values(
-        FinishingAct{"a click without an operation", [](Calculator& c) { c.click(1025); }},
-        FinishingAct{"a panel key", [](Calculator& c) { c.click(1042); }},
-        FinishingAct{"the sign key", [](Calculator& c) { c.click(1093); }},
-        FinishingAct{"a focus move", [](Calculator& c) { c.focus(1221); }},
-        FinishingAct{"a focus bounce", [](Calculator& c) { c.focus(1114); }},
+        FinishingAct{"a click without an operation", [](Calculator& c) { c.click(kMathRadians); }},
+        FinishingAct{"a panel key", [](Calculator& c) { c.click(kCelsiusToFahrenheit); }},
+        FinishingAct{"the sign key", [](Calculator& c) { c.click(kChangeSign); }},
+        FinishingAct{"a focus move", [](Calculator& c) { c.focus(kScratchPad); }},
+        FinishingAct{"a focus bounce", [](Calculator& c) { c.focus(kPathLossFrequencyBox); }},
         FinishingAct{"the About box", [](Calculator& c) { c.dialog.OnSysCommand(0x0010); }},
         FinishingAct{"pad typing", [](Calculator& c) { c.dialog.OnOtherAct(); }},
-        FinishingAct{"a copy", [](Calculator& c) { c.dialog.OnCopy(1007); }},
+        FinishingAct{"a copy", [](Calculator& c) { c.dialog.OnCopy(kDisplay); }},
         FinishingAct{"Delete", [](Calculator& c) { c.dialog.OnDelete(); }}));
 
 TEST(Delete, ClearsTheEntryAndKeepsThePendingOperation) {

@@ -2,16 +2,17 @@
 
 #include <stdexcept>
 
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace varnock::testing {
 
 void FakeWindow::stateChanged(const StateChange& change) {
-    for (int id : change.texts) showCount += id == kDisplayBox ? 1 : 0;
+    for (int id : change.texts) showCount += id == kDisplay ? 1 : 0;
 }
 
 void FakeWindow::messageBox(std::string_view text, MessageIcon icon) {
-    displayDuringMessage = state->text(kDisplayBox);
+    displayDuringMessage = state->text(kDisplay);
     events.push_back((icon == MessageIcon::Exclamation ? "exclamation: " : "question: ") +
                      std::string(text));
 }
@@ -96,39 +97,39 @@ void Calculator::enter(std::string_view keys, int key) {
 int keypadButton(char key) {
     switch (key) {
         case '0':
-            return 1091;
+            return kDigit0;
         case '1':
-            return 1088;
+            return kDigit1;
         case '2':
-            return 1089;
+            return kDigit2;
         case '3':
-            return 1090;
+            return kDigit3;
         case '4':
-            return 1085;
+            return kDigit4;
         case '5':
-            return 1086;
+            return kDigit5;
         case '6':
-            return 1087;
+            return kDigit6;
         case '7':
-            return 1082;
+            return kDigit7;
         case '8':
-            return 1083;
+            return kDigit8;
         case '9':
-            return 1084;
+            return kDigit9;
         case '.':
-            return 1092;
+            return kDecimalPoint;
         case '~':
-            return 1093;
+            return kChangeSign;
         case '+':
-            return 1146;
+            return kMathAdd;
         case '-':
-            return 1149;
+            return kMathSubtract;
         case '*':
-            return 1151;
+            return kMathMultiply;
         case '/':
-            return 1150;
+            return kMathDivide;
         case '=':
-            return 1152;
+            return kMathEquals;
         default:
             throw std::invalid_argument(std::string("no keypad key ") + key);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CalcDlg.h"
+#include "form/ControlIds.h"
 #include "form/WindowOps.h"
 #include "ui/Layout.h"
 
@@ -50,7 +51,7 @@ public:
     void type(std::string_view keys);
     void focus(int id);
 
-    const std::string& display() const { return box(kDisplayBox); }
+    const std::string& display() const { return box(kDisplay); }
     const std::string& box(int id) const { return dialog.state().text(id); }
     const std::string& caption(int id) const { return dialog.state().caption(id); }
     int check(int id) const { return dialog.state().check(id); }

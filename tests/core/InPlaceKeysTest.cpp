@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "FakeWindow.h"
+#include "form/ControlIds.h"
 
 namespace varnock::testing {
 
@@ -63,14 +64,10 @@ TEST_P(InPlaceRefusal, ShowsTheMessageThenZeroAndKeepsTheEntry) {
 
 namespace {
 
-constexpr int kLog = 1030;
-constexpr int kMwToDbm = 1000;
-constexpr int kKelvinToCelsius = 1044;
-
 TEST(InPlaceEntry, ARefusalWhileEditingAfterAPointKeepsThePoint) {
     Calculator calc;
     calc.type("0.");  // "00.": a point typed, the value still zero
-    calc.click(kLog);
+    calc.click(kMathLog);
     EXPECT_EQ(calc.record().m_freshEntry, 0);
     EXPECT_EQ(calc.record().m_pointAllowed, 0.0);
     calc.takeEvents();
@@ -83,7 +80,7 @@ TEST(InPlaceEntry, ARefusalWhileEditingAfterAPointKeepsThePoint) {
 TEST(InPlaceEntry, ARefusalAfterAResultLeavesTheResultStateForTheNextKey) {
     Calculator calc;
     calc.type("5~=");
-    calc.click(kMwToDbm);
+    calc.click(kMilliwattsToDbm);
     EXPECT_EQ(calc.display(), "0");
     calc.type("0");
     EXPECT_EQ(calc.display(), "0");  // a new number, not "00"
@@ -94,10 +91,10 @@ TEST(InPlaceEntry, ARefusalAfterAResultLeavesTheResultStateForTheNextKey) {
 TEST(InPlaceEntry, TheEntryResetFollowsTheShowSoTheHiddenBoxesLag) {
     Calculator calc;
     calc.type("2.");
-    calc.click(kMwToDbm);
+    calc.click(kMilliwattsToDbm);
     EXPECT_EQ(calc.display(), "3.01029995663981");
-    EXPECT_EQ(calc.box(1094), "0");
-    EXPECT_EQ(calc.box(1097), "0");
+    EXPECT_EQ(calc.box(kPointAllowedBox), "0");
+    EXPECT_EQ(calc.box(kFreshEntryBox), "0");
     EXPECT_EQ(calc.record().m_pointAllowed, 1.0);
     EXPECT_EQ(calc.record().m_freshEntry, 1);
     calc.type("7");
@@ -107,14 +104,14 @@ TEST(InPlaceEntry, TheEntryResetFollowsTheShowSoTheHiddenBoxesLag) {
 TEST(InPlaceEntry, TheOperandIsTheDisplayedTextNotTheStoredValue) {
     Calculator calc;
     calc.type("1");
-    calc.clicks({1074, 1080});  // meter > feet, feet > meter
+    calc.clicks({kMetersToFeet, kFeetToMeters});  // meter > feet, feet > meter
     // 3.28083333333333 as shown, not the unrounded 3.2808333333333333.
     EXPECT_EQ(calc.display(), "0.999997999999999");
 }
 
 TEST(InPlaceEntry, TextThatIsNotANumberReadsAsZero) {
     Calculator calc;
-    calc.setBox(1007, "volts");
+    calc.setBox(kDisplay, "volts");
     calc.click(kKelvinToCelsius);
     EXPECT_EQ(calc.display(), "-273.16");
 }
@@ -122,18 +119,18 @@ TEST(InPlaceEntry, TextThatIsNotANumberReadsAsZero) {
 TEST(InPlaceChain, FunctionsConversionsAndArithmeticCombine) {
     Calculator calc;
     calc.type("30");
-    calc.click(1021);  // SIN in degrees
+    calc.click(kMathSin);  // SIN in degrees
     EXPECT_EQ(calc.display(), "0.5");
     calc.type("+100");
-    calc.click(kMwToDbm);
+    calc.click(kMilliwattsToDbm);
     EXPECT_EQ(calc.display(), "20");
     calc.type("=");
     EXPECT_EQ(calc.display(), "20.5");
-    calc.click(1042);  // C > F
+    calc.click(kCelsiusToFahrenheit);  // C > F
     EXPECT_EQ(calc.display(), "68.9");
     calc.type("*2=");
     EXPECT_EQ(calc.display(), "137.8");
-    calc.click(1039);  // SQR
+    calc.click(kMathSquare);  // SQR
     EXPECT_EQ(calc.display(), "18988.84");
     for (const std::string& event : calc.takeEvents()) EXPECT_EQ(event, "focus");  // no message
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "FakeWindow.h"
+#include "form/ControlIds.h"
 
 namespace varnock::testing {
 namespace {
@@ -11,11 +12,14 @@ namespace {
 TEST(StartUp, EveryBoxShowsZeroAndTheHiddenBoxesHoldTheFlags) {
     Calculator calc;
     for (const FieldBinding& field : formFields()) {
-        const char* expected = field.box == 1094 ? "1" : "0";
+        const char* expected = field.box == kPointAllowedBox ? "1" : "0";
         EXPECT_EQ(calc.box(field.box), expected) << field.box;
     }
-    for (int id : {1024, 1130, 1137, 1147, 1169, 1178, 1187}) EXPECT_EQ(calc.check(id), 1);
-    for (int id : {1025, 1131, 1138, 1142, 1148, 1170, 1179, 1180, 1186, 1185}) {
+    for (int id : {kMathDegrees, kSightMetric, kCutQuarterWave, kPathLossKilometers, kTiltMetric,
+                   kPowerForRatio, kCutMetric})
+        EXPECT_EQ(calc.check(id), 1);
+    for (int id : {kMathRadians, kSightStandard, kCutThreeEighthsWave, kCutFullWave, kPathLossMiles,
+                   kTiltStandard, kPowerForInput, kPowerForOutput, kCutStandard, kCutFringing}) {
         EXPECT_EQ(calc.check(id), 0) << id;
     }
 }
@@ -96,7 +100,7 @@ TEST(Entry, ZeroKeepsItsTextAndTheRecordTakesTheTypedNumber) {
     calc.type("10");
     EXPECT_EQ(calc.record().m_display, 10);
     // A mode radio shows all fields without storing a display value.
-    calc.click(1179);
+    calc.click(kPowerForInput);
     EXPECT_EQ(calc.display(), "10");
     calc.type("1.0");
     EXPECT_EQ(calc.display(), "101.0");
@@ -124,13 +128,13 @@ TEST(Entry, ResultResetIsWrittenAfterTheShowSoTheHiddenBoxesLag) {
     calc.type("+");
     EXPECT_EQ(calc.record().m_freshEntry, 1);
     EXPECT_EQ(calc.record().m_pointAllowed, 1.0);
-    EXPECT_EQ(calc.box(1097), "0");
-    EXPECT_EQ(calc.box(1094), "0");
-    EXPECT_EQ(calc.box(1153), "0");
-    EXPECT_EQ(calc.box(1154), "0");
+    EXPECT_EQ(calc.box(kFreshEntryBox), "0");
+    EXPECT_EQ(calc.box(kPointAllowedBox), "0");
+    EXPECT_EQ(calc.box(kOperandBox), "0");
+    EXPECT_EQ(calc.box(kPendingOpBox), "0");
     calc.type("2");
-    EXPECT_EQ(calc.box(1153), "1");
-    EXPECT_EQ(calc.box(1154), "1");
+    EXPECT_EQ(calc.box(kOperandBox), "1");
+    EXPECT_EQ(calc.box(kPendingOpBox), "1");
 }
 
 TEST(TextLimit, SixtyThreeCharactersAndNoMore) {
@@ -184,7 +188,7 @@ TEST(TextLimit, AnEntryInExponentNotationTakesNoMoreDigits) {
 TEST(ClearEntry, KeepsThePendingOperation) {
     Calculator calc;
     calc.type("3+5");
-    calc.click(1122);
+    calc.click(kClearEntry);
     EXPECT_EQ(calc.display(), "0");
     calc.type("4=");
     EXPECT_EQ(calc.display(), "7");
@@ -193,42 +197,47 @@ TEST(ClearEntry, KeepsThePendingOperation) {
 TEST(ClearAll, DropsThePendingOperation) {
     Calculator calc;
     calc.type("3+");
-    calc.click(1012);
+    calc.click(kClearAll);
     calc.type("4=");
     EXPECT_EQ(calc.display(), "4");
 }
 
 TEST(ClearAll, RestoresEveryGroupCaptionAndFieldButKeepsThePad) {
     Calculator calc;
-    calc.setBox(1221, "note");
-    calc.clicks({1148, 1131, 1180, 1170, 1186, 1142, 1025, 1185});
+    calc.setBox(kScratchPad, "note");
+    calc.clicks({kPathLossMiles, kSightStandard, kPowerForOutput, kTiltStandard, kCutStandard,
+                 kCutFullWave, kMathRadians, kCutFringing});
     calc.type("5");
-    calc.click(1161);
-    calc.click(1012);
-    for (int id : {1024, 1130, 1137, 1147, 1169, 1178, 1187}) EXPECT_EQ(calc.check(id), 1);
-    for (int id : {1025, 1131, 1142, 1148, 1170, 1180, 1186, 1185}) {
+    calc.click(kTiltHaatEnter);
+    calc.click(kClearAll);
+    for (int id : {kMathDegrees, kSightMetric, kCutQuarterWave, kPathLossKilometers, kTiltMetric,
+                   kPowerForRatio, kCutMetric})
+        EXPECT_EQ(calc.check(id), 1);
+    for (int id : {kMathRadians, kSightStandard, kCutFullWave, kPathLossMiles, kTiltStandard,
+                   kPowerForOutput, kCutStandard, kCutFringing}) {
         EXPECT_EQ(calc.check(id), 0) << id;
     }
-    EXPECT_EQ(calc.caption(1135), "In Meters");
-    EXPECT_EQ(calc.caption(1136), "In Kilometers");
-    EXPECT_EQ(calc.caption(1175), "Ant. HAAT (meters)");
-    EXPECT_EQ(calc.caption(1174), "kms");
-    EXPECT_EQ(calc.caption(1182), "Power Input");
-    EXPECT_EQ(calc.caption(1184), "Power Ratio (dB)");
-    EXPECT_EQ(calc.caption(1188), "Cm");
-    EXPECT_EQ(calc.box(1125), "0");
-    EXPECT_EQ(calc.box(1094), "1");
-    EXPECT_EQ(calc.box(1221), "note");
+    EXPECT_EQ(calc.caption(kSightHeightUnitLabel), "In Meters");
+    EXPECT_EQ(calc.caption(kSightDistanceUnitLabel), "In Kilometers");
+    EXPECT_EQ(calc.caption(kTiltHaatLabel), "Ant. HAAT (meters)");
+    EXPECT_EQ(calc.caption(kTiltUpperLobeUnitLabel), "kms");
+    EXPECT_EQ(calc.caption(kPowerInputLabel), "Power Input");
+    EXPECT_EQ(calc.caption(kPowerRatioLabel), "Power Ratio (dB)");
+    EXPECT_EQ(calc.caption(kCutLengthUnitLabel), "Cm");
+    EXPECT_EQ(calc.box(kTiltHaatBox), "0");
+    EXPECT_EQ(calc.box(kPointAllowedBox), "1");
+    EXPECT_EQ(calc.box(kScratchPad), "note");
     EXPECT_EQ(calc.record().m_freshEntry, 0);
 }
 
 TEST(Twins, RunTheirVisibleKeysOperation) {
     Calculator calc;
-    calc.clicks({1110, 1108, 1100, 1111, 1101, 1124});
+    calc.clicks({kTwinDigit7, kTwinDecimalPoint, kTwinDigit5, kTwinAdd, kTwinDigit2, kTwinEquals});
     EXPECT_EQ(calc.display(), "9.5");
-    calc.clicks({1106, 1107, 1099, 1112, 1102, 1123, 1104, 1124});
+    calc.clicks({kTwinDigit9, kTwinSubtract, kTwinDigit1, kTwinMultiply, kTwinDigit3, kTwinDivide,
+                 kTwinDigit4, kTwinEquals});
     EXPECT_EQ(calc.display(), "6");
-    calc.clicks({1099, 1103, 1103, 1124});
+    calc.clicks({kTwinDigit1, kTwinDigit0, kTwinDigit0, kTwinEquals});
     EXPECT_EQ(calc.display(), "100");
 }
 
@@ -243,20 +252,20 @@ TEST(FocusBounce, EveryReadOnlyBoxBeepsAndGivesTheFocusBack) {
         ++bounced;
     }
     EXPECT_EQ(bounced, 25);
-    calc.focus(1221);
+    calc.focus(kScratchPad);
     EXPECT_TRUE(calc.takeEvents().empty());
 }
 
 TEST(Window, CloseAboutAndThePadKeys) {
     Calculator calc;
-    calc.click(58112);
+    calc.click(kCloseButton);
     calc.dialog.OnSysCommand(0x0010);
     calc.dialog.OnSysCommand(0xF060);
-    calc.setBox(1221, "x");
-    calc.click(1223);
-    EXPECT_EQ(calc.box(1221), "x");
-    calc.click(1224);
-    EXPECT_EQ(calc.box(1221), "");
+    calc.setBox(kScratchPad, "x");
+    calc.click(kPadExit);
+    EXPECT_EQ(calc.box(kScratchPad), "x");
+    calc.click(kPadClear);
+    EXPECT_EQ(calc.box(kScratchPad), "");
     EXPECT_EQ(calc.takeEvents(),
               (std::vector<std::string>{"close", "about", "focus", "beep", "focus", "beep"}));
 }

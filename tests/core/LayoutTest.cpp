@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Routing.h"
+#include "form/ControlIds.h"
 #include "form/FormRecord.h"
 #include "ui/Layout.h"
 
@@ -46,7 +47,7 @@ TEST(Layout, EveryPushButtonAndCheckableControlIsRoutedExceptTheAngleMode) {
                                control.kind == ControlKind::CheckBox;
         if (!clickable) continue;
         const bool routed = findClickHandler(control.id) != nullptr;
-        EXPECT_EQ(routed, control.id != 1024 && control.id != 1025) << control.id;
+        EXPECT_EQ(routed, control.id != kMathDegrees && control.id != kMathRadians) << control.id;
     }
 }
 
@@ -65,13 +66,14 @@ TEST(Layout, EveryBoxOfTheRecordIsAnEditBox) {
 // Each group's members in the order the window sets them up; the first is the
 // one checked at start-up and by "CLEAR ALL".
 const std::vector<int> kExpectedRadioGroups[] = {
-    {1024, 1025},                          // Degrees, Radians
-    {1130, 1131},                          // line of sight: Metric, Standard
-    {1137, 1138, 1139, 1140, 1141, 1142},  // 1/4 ... Full
-    {1147, 1148},                          // path loss: kms, miles
-    {1169, 1170},                          // beam tilt: Metric, Standard
-    {1178, 1179, 1180},                    // power ratio: dB, Pin, Pout
-    {1187, 1186},                          // antenna cutting: metric, standard
+    {kMathDegrees, kMathRadians},    // Degrees, Radians
+    {kSightMetric, kSightStandard},  // line of sight: Metric, Standard
+    {kCutQuarterWave, kCutThreeEighthsWave, kCutHalfWave, kCutFiveEighthsWave, kCutThreeQuarterWave,
+     kCutFullWave},                                     // 1/4 ... Full
+    {kPathLossKilometers, kPathLossMiles},              // path loss: kms, miles
+    {kTiltMetric, kTiltStandard},                       // beam tilt: Metric, Standard
+    {kPowerForRatio, kPowerForInput, kPowerForOutput},  // power ratio: dB, Pin, Pout
+    {kCutMetric, kCutStandard},                         // antenna cutting: metric, standard
 };
 
 TEST(Layout, RadioGroupsComeFromTheTableInOrderWithTheirDefaultsFirst) {
@@ -95,9 +97,10 @@ struct TwinCase {
     int visibleKey;
 };
 const TwinCase kTwinCases[] = {
-    {'0', 1091}, {'1', 1088}, {'2', 1089}, {'3', 1090}, {'4', 1085}, {'5', 1086},
-    {'6', 1087}, {'7', 1082}, {'8', 1083}, {'9', 1084}, {'.', 1092}, {'+', 1146},
-    {'-', 1149}, {'*', 1151}, {'/', 1150}, {'=', 1152},
+    {'0', kDigit0},       {'1', kDigit1},       {'2', kDigit2},       {'3', kDigit3},
+    {'4', kDigit4},       {'5', kDigit5},       {'6', kDigit6},       {'7', kDigit7},
+    {'8', kDigit8},       {'9', kDigit9},       {'.', kDecimalPoint}, {'+', kMathAdd},
+    {'-', kMathSubtract}, {'*', kMathMultiply}, {'/', kMathDivide},   {'=', kMathEquals},
 };
 
 TEST(Layout, EveryHiddenTwinRunsItsVisibleKeysOperation) {
@@ -121,19 +124,19 @@ struct BoxLabelCase {
     const char* unit;  // nullptr for none
 };
 const BoxLabelCase kBoxLabelCases[] = {
-    {1156, "Power Input", nullptr},
-    {1158, "Power Ratio (dB)", nullptr},
-    {1125, "Ant. HAAT (meters)", nullptr},
-    {1132, "Freq (mHz)", nullptr},
-    {1145, "Cut Antenna to:", "Cm"},
-    {1165, "Radio Horizon:", "kms"},
-    {1166, "Upper 3dB Lobe:", "kms"},
-    {1196, "Reflected Power", nullptr},
-    {1114, nullptr, "In mHz"},
-    {1126, nullptr, "In Meters"},
-    {1203, nullptr, "Ohms"},
-    {1115, nullptr, nullptr},
-    {1007, nullptr, nullptr},
+    {kPowerInputBox, "Power Input", nullptr},
+    {kPowerRatioBox, "Power Ratio (dB)", nullptr},
+    {kTiltHaatBox, "Ant. HAAT (meters)", nullptr},
+    {kCutFrequencyBox, "Freq (mHz)", nullptr},
+    {kCutLengthBox, "Cut Antenna to:", "Cm"},
+    {kTiltHorizonBox, "Radio Horizon:", "kms"},
+    {kTiltUpperLobeBox, "Upper 3dB Lobe:", "kms"},
+    {kVswrReflectedBox, "Reflected Power", nullptr},
+    {kPathLossFrequencyBox, nullptr, "In mHz"},
+    {kSightHeightBox, nullptr, "In Meters"},
+    {kVswrZminBox, nullptr, "Ohms"},
+    {kPathLossDistanceBox, nullptr, nullptr},
+    {kDisplay, nullptr, nullptr},
     {kScratchPad, nullptr, nullptr},
     {0, nullptr, nullptr},
 };
@@ -174,11 +177,11 @@ TEST(Layout, TheChangingLabelsAreTheAddressedLabels) {
 }
 
 TEST(Layout, TwinsAndMnemonics) {
-    EXPECT_EQ(twinForKey('7'), 1110);
-    EXPECT_EQ(twinForKey('='), 1124);
-    EXPECT_EQ(twinForKey('*'), 1112);
+    EXPECT_EQ(twinForKey('7'), kTwinDigit7);
+    EXPECT_EQ(twinForKey('='), kTwinEquals);
+    EXPECT_EQ(twinForKey('*'), kTwinMultiply);
     EXPECT_EQ(twinForKey('x'), 0);
-    EXPECT_EQ(defaultButtonId(), 1152);
+    EXPECT_EQ(defaultButtonId(), kMathEquals);
     EXPECT_EQ(plainCaption("&CLEAR ALL"), "CLEAR ALL");
     EXPECT_EQ(plainCaption("dBm && Watts"), "dBm & Watts");
     EXPECT_EQ(mnemonicOf("CL&R"), 'R');
@@ -190,7 +193,8 @@ TEST(Layout, OnlyTheEqualsKeyAndThePathLossBoxesAreTabStops) {
     for (const ControlSpec& control : controls()) {
         if (control.is(kTabStop)) tabStops.insert(control.id);
     }
-    EXPECT_EQ(tabStops, (std::set<int>{1152, 1114, 1115, 1118}));
+    EXPECT_EQ(tabStops, (std::set<int>{kMathEquals, kPathLossFrequencyBox, kPathLossDistanceBox,
+                                       kPathLossBox}));
 }
 
 // The lookups by identifier take shortcuts through indexes; they must find

@@ -7,13 +7,12 @@
 #include <vector>
 
 #include "FakeWindow.h"
+#include "form/ControlIds.h"
 
 namespace varnock::testing {
 namespace {
 
 using Events = std::vector<std::string>;
-
-constexpr int kFreshEntryBox = 1097;
 
 struct EnterCase {
     const char* name;
@@ -50,21 +49,24 @@ TEST_P(EnterAccepted, StoresShowsClearsTheDisplayThenResetsTheEntry) {
 // 0 is a valid reflected reading.
 INSTANTIATE_TEST_SUITE_P(
     Panels, EnterAccepted,
-    ::testing::Values(EnterCase{"path frequency", 0, 1116, 1114, "2.5", "2.5", ""},
-                      EnterCase{"path distance", 0, 1117, 1115, "100", "100", ""},
-                      EnterCase{"antenna height", 0, 1127, 1126, "0.5", "0.5", ""},
-                      EnterCase{"cut frequency", 0, 1143, 1132, "146", "146", ""},
-                      EnterCase{"HAAT", 0, 1161, 1125, "0.5", "0.5", ""},
-                      EnterCase{"beamwidth", 0, 1167, 1134, "119.9", "119.9", ""},
-                      EnterCase{"tilt -90", 0, 1168, 1155, "90~", "-90", ""},
-                      EnterCase{"tilt 90", 0, 1168, 1155, "90", "90", ""},
-                      EnterCase{"tilt 0", 0, 1168, 1155, "0.", "0", ""},
-                      EnterCase{"dB power in", 0, 1160, 1156, "2.5", "2.5", ""},
-                      EnterCase{"Pin ratio", 1179, 1160, 1156, "3~", "-3", ""},
-                      EnterCase{"Pout ratio", 1180, 1160, 1156, "0.", "0", ""},
-                      EnterCase{"power out", 0, 1162, 1157, "20", "20", ""},
-                      EnterCase{"forward", 0, 1192, 1189, "100", "100", ""},
-                      EnterCase{"reflected", 0, 1197, 1196, "0.", "0", ""}));
+    ::testing::Values(
+        EnterCase{"path frequency", 0, kPathLossFrequencyEnter, kPathLossFrequencyBox, "2.5", "2.5",
+                  ""},
+        EnterCase{"path distance", 0, kPathLossDistanceEnter, kPathLossDistanceBox, "100", "100",
+                  ""},
+        EnterCase{"antenna height", 0, kSightHeightEnter, kSightHeightBox, "0.5", "0.5", ""},
+        EnterCase{"cut frequency", 0, kCutFrequencyEnter, kCutFrequencyBox, "146", "146", ""},
+        EnterCase{"HAAT", 0, kTiltHaatEnter, kTiltHaatBox, "0.5", "0.5", ""},
+        EnterCase{"beamwidth", 0, kTiltBeamwidthEnter, kTiltBeamwidthBox, "119.9", "119.9", ""},
+        EnterCase{"tilt -90", 0, kTiltDowntiltEnter, kTiltDowntiltBox, "90~", "-90", ""},
+        EnterCase{"tilt 90", 0, kTiltDowntiltEnter, kTiltDowntiltBox, "90", "90", ""},
+        EnterCase{"tilt 0", 0, kTiltDowntiltEnter, kTiltDowntiltBox, "0.", "0", ""},
+        EnterCase{"dB power in", 0, kPowerInputEnter, kPowerInputBox, "2.5", "2.5", ""},
+        EnterCase{"Pin ratio", kPowerForInput, kPowerInputEnter, kPowerInputBox, "3~", "-3", ""},
+        EnterCase{"Pout ratio", kPowerForOutput, kPowerInputEnter, kPowerInputBox, "0.", "0", ""},
+        EnterCase{"power out", 0, kPowerOutputEnter, kPowerOutputBox, "20", "20", ""},
+        EnterCase{"forward", 0, kVswrForwardEnter, kVswrForwardBox, "100", "100", ""},
+        EnterCase{"reflected", 0, kVswrReflectedEnter, kVswrReflectedBox, "0.", "0", ""}));
 
 class EnterRefused : public ::testing::TestWithParam<EnterCase> {};
 
@@ -84,7 +86,7 @@ TEST_P(EnterRefused, ShowsTheMessageAndClearsOnlyTheDisplay) {
     EXPECT_EQ(calc.window.displayDuringMessage, c.text);
     // The display and the hidden flag boxes are rewritten by the show.
     auto after = calc.boxes();
-    for (int box : {1007, 1094, 1097}) boxes.erase(box), after.erase(box);
+    for (int box : {kDisplay, kPointAllowedBox, kFreshEntryBox}) boxes.erase(box), after.erase(box);
     EXPECT_EQ(after, boxes);
     EXPECT_EQ(calc.display(), "0");
     EXPECT_EQ(calc.box(c.box), "3");
@@ -107,35 +109,45 @@ const std::string kReflected = " Invalid Input, Reflected Power can not be less 
 
 INSTANTIATE_TEST_SUITE_P(
     Panels, EnterRefused,
-    ::testing::Values(EnterCase{"path frequency", 0, 1116, 1114, "0.", "0.", kGreaterThanZero},
-                      EnterCase{"path frequency", 0, 1116, 1114, "5~", "-5", kGreaterThanZero},
-                      EnterCase{"path distance", 0, 1117, 1115, ".5~", "-0.5", kGreaterThanZero},
-                      EnterCase{"antenna height", 0, 1127, 1126, "5~", "-5", kUnderground},
-                      EnterCase{"cut frequency", 0, 1143, 1132, "0", "0", kCutZero},
-                      EnterCase{"cut frequency", 0, 1143, 1132, "1~", "-1", kCutZero},
-                      EnterCase{"HAAT", 0, 1161, 1125, "0.", "0.", kHaat},
-                      EnterCase{"HAAT", 0, 1161, 1125, "5~", "-5", kHaat},
-                      EnterCase{"beamwidth", 0, 1167, 1134, "0", "0", kBeamwidthZero},
-                      EnterCase{"beamwidth", 0, 1167, 1134, "5~", "-5", kBeamwidthZero},
-                      EnterCase{"beamwidth", 0, 1167, 1134, "120.", "120.", kBeamwidthLess},
-                      EnterCase{"tilt", 0, 1168, 1155, "90.5~", "-90.5", kTiltBelow},
-                      EnterCase{"tilt", 0, 1168, 1155, "90.5", "90.5", kTiltAbove},
-                      EnterCase{"dB power in", 0, 1160, 1156, "0.", "0.", kGreaterThanZero},
-                      EnterCase{"dB power in", 0, 1160, 1156, "3~", "-3", kGreaterThanZero},
-                      EnterCase{"dB power out", 0, 1162, 1157, "0", "0", kGreaterThanZero},
-                      EnterCase{"Pin power out", 1179, 1162, 1157, "0", "0", kGreaterThanZero},
-                      EnterCase{"Pout power in", 1180, 1162, 1157, "2~", "-2", kGreaterThanZero},
-                      EnterCase{"forward", 0, 1192, 1189, "0.", "0.", kForward},
-                      EnterCase{"reflected", 0, 1197, 1196, "1~", "-1", kReflected}));
+    ::testing::Values(
+        EnterCase{"path frequency", 0, kPathLossFrequencyEnter, kPathLossFrequencyBox, "0.", "0.",
+                  kGreaterThanZero},
+        EnterCase{"path frequency", 0, kPathLossFrequencyEnter, kPathLossFrequencyBox, "5~", "-5",
+                  kGreaterThanZero},
+        EnterCase{"path distance", 0, kPathLossDistanceEnter, kPathLossDistanceBox, ".5~", "-0.5",
+                  kGreaterThanZero},
+        EnterCase{"antenna height", 0, kSightHeightEnter, kSightHeightBox, "5~", "-5",
+                  kUnderground},
+        EnterCase{"cut frequency", 0, kCutFrequencyEnter, kCutFrequencyBox, "0", "0", kCutZero},
+        EnterCase{"cut frequency", 0, kCutFrequencyEnter, kCutFrequencyBox, "1~", "-1", kCutZero},
+        EnterCase{"HAAT", 0, kTiltHaatEnter, kTiltHaatBox, "0.", "0.", kHaat},
+        EnterCase{"HAAT", 0, kTiltHaatEnter, kTiltHaatBox, "5~", "-5", kHaat},
+        EnterCase{"beamwidth", 0, kTiltBeamwidthEnter, kTiltBeamwidthBox, "0", "0", kBeamwidthZero},
+        EnterCase{"beamwidth", 0, kTiltBeamwidthEnter, kTiltBeamwidthBox, "5~", "-5",
+                  kBeamwidthZero},
+        EnterCase{"beamwidth", 0, kTiltBeamwidthEnter, kTiltBeamwidthBox, "120.", "120.",
+                  kBeamwidthLess},
+        EnterCase{"tilt", 0, kTiltDowntiltEnter, kTiltDowntiltBox, "90.5~", "-90.5", kTiltBelow},
+        EnterCase{"tilt", 0, kTiltDowntiltEnter, kTiltDowntiltBox, "90.5", "90.5", kTiltAbove},
+        EnterCase{"dB power in", 0, kPowerInputEnter, kPowerInputBox, "0.", "0.", kGreaterThanZero},
+        EnterCase{"dB power in", 0, kPowerInputEnter, kPowerInputBox, "3~", "-3", kGreaterThanZero},
+        EnterCase{"dB power out", 0, kPowerOutputEnter, kPowerOutputBox, "0", "0",
+                  kGreaterThanZero},
+        EnterCase{"Pin power out", kPowerForInput, kPowerOutputEnter, kPowerOutputBox, "0", "0",
+                  kGreaterThanZero},
+        EnterCase{"Pout power in", kPowerForOutput, kPowerOutputEnter, kPowerOutputBox, "2~", "-2",
+                  kGreaterThanZero},
+        EnterCase{"forward", 0, kVswrForwardEnter, kVswrForwardBox, "0.", "0.", kForward},
+        EnterCase{"reflected", 0, kVswrReflectedEnter, kVswrReflectedBox, "1~", "-1", kReflected}));
 
 // Line of sight alone takes 0 as "nothing to do": no message, no show.
 TEST(EnterRefused, AntennaHeightZeroDoesNothingAtAll) {
     Calculator calc;
-    calc.enter("100", 1127);
+    calc.enter("100", kSightHeightEnter);
     calc.type("0.");
     const auto boxes = calc.boxes();
     calc.takeEvents();
-    calc.click(1127);
+    calc.click(kSightHeightEnter);
     EXPECT_EQ(calc.takeEvents(), Events{});
     EXPECT_EQ(calc.boxes(), boxes);
     EXPECT_EQ(calc.display(), "0.");
@@ -167,15 +179,33 @@ TEST_P(ComputeKey, ReadsThePanelsBoxTextsNotTheFields) {
 INSTANTIATE_TEST_SUITE_P(
     Panels, ComputeKey,
     ::testing::Values(
-        BoxSourceCase{{{1114, "100"}, {1115, "10"}}, 1119, 1118, "92.4"},
-        BoxSourceCase{{{1114, "100 MHz"}, {1115, "10"}}, 1148, 1118, "96.6"},
-        BoxSourceCase{{{1126, "50"}}, 1131, 1129, "10"},
-        BoxSourceCase{{{1132, "300"}}, 1139, 1145, "50"},
-        BoxSourceCase{{{1132, "300"}}, 1186, 1145, "9.8425"},
-        BoxSourceCase{{{1125, "100"}, {1134, "10"}, {1155, "8"}}, 1163, 1166, "1.90810985254548"},
-        BoxSourceCase{{{1125, "100"}, {1134, "10"}, {1155, "8"}}, 1170, 1164, "0.134760790196671"},
-        BoxSourceCase{{{1156, "2"}, {1157, "20"}}, 1181, 1158, "10"},
-        BoxSourceCase{{{1189, "100"}, {1196, "1"}}, 1191, 1190, "1.22222222222222"}));
+        BoxSourceCase{{{kPathLossFrequencyBox, "100"}, {kPathLossDistanceBox, "10"}},
+                      kPathLossCalculate,
+                      kPathLossBox,
+                      "92.4"},
+        BoxSourceCase{{{kPathLossFrequencyBox, "100 MHz"}, {kPathLossDistanceBox, "10"}},
+                      kPathLossMiles,
+                      kPathLossBox,
+                      "96.6"},
+        BoxSourceCase{{{kSightHeightBox, "50"}}, kSightStandard, kSightDistanceBox, "10"},
+        BoxSourceCase{{{kCutFrequencyBox, "300"}}, kCutHalfWave, kCutLengthBox, "50"},
+        BoxSourceCase{{{kCutFrequencyBox, "300"}}, kCutStandard, kCutLengthBox, "9.8425"},
+        BoxSourceCase{{{kTiltHaatBox, "100"}, {kTiltBeamwidthBox, "10"}, {kTiltDowntiltBox, "8"}},
+                      kTiltCalculate,
+                      kTiltUpperLobeBox,
+                      "1.90810985254548"},
+        BoxSourceCase{{{kTiltHaatBox, "100"}, {kTiltBeamwidthBox, "10"}, {kTiltDowntiltBox, "8"}},
+                      kTiltStandard,
+                      kTiltMainLobeBox,
+                      "0.134760790196671"},
+        BoxSourceCase{{{kPowerInputBox, "2"}, {kPowerOutputBox, "20"}},
+                      kPowerRatioEquals,
+                      kPowerRatioBox,
+                      "10"},
+        BoxSourceCase{{{kVswrForwardBox, "100"}, {kVswrReflectedBox, "1"}},
+                      kVswrCalculate,
+                      kVswrBox,
+                      "1.22222222222222"}));
 
 struct HelpCase {
     int key;
@@ -218,13 +248,15 @@ const std::string kPowerHelp = help("To enter a value");
 const std::string kForwardHelp = help("To enter Forward Power,");
 const std::string kReflectedHelp = help("To enter Reflected Power,");
 
-INSTANTIATE_TEST_SUITE_P(
-    Panels, HelpKey,
-    ::testing::Values(HelpCase{1120, kFrequencyHelp.c_str()}, HelpCase{1121, kDistanceHelp.c_str()},
-                      HelpCase{1128, kHeightHelp.c_str()}, HelpCase{1144, kCutHelp.c_str()},
-                      HelpCase{1176, kPowerHelp.c_str()}, HelpCase{1177, kPowerHelp.c_str()},
-                      HelpCase{1193, kForwardHelp.c_str()},
-                      HelpCase{1198, kReflectedHelp.c_str()}));
+INSTANTIATE_TEST_SUITE_P(Panels, HelpKey,
+                         ::testing::Values(HelpCase{kPathLossFrequencyHelp, kFrequencyHelp.c_str()},
+                                           HelpCase{kPathLossDistanceHelp, kDistanceHelp.c_str()},
+                                           HelpCase{kSightHeightHelp, kHeightHelp.c_str()},
+                                           HelpCase{kCutFrequencyHelp, kCutHelp.c_str()},
+                                           HelpCase{kPowerInputHelp, kPowerHelp.c_str()},
+                                           HelpCase{kPowerOutputHelp, kPowerHelp.c_str()},
+                                           HelpCase{kVswrForwardHelp, kForwardHelp.c_str()},
+                                           HelpCase{kVswrReflectedHelp, kReflectedHelp.c_str()}));
 
 }  // namespace
 }  // namespace varnock::testing

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "PanelFormulas.h"
+#include "form/ControlIds.h"
 #include "panels/Temperature.h"
 
 namespace varnock::testing {

@@ -17,6 +17,7 @@
 #include "ModalWatcher.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
+#include "form/ControlIds.h"
 #include "form/NumberText.h"
 #include "ui/Descriptions.h"
 #include "ui/Layout.h"
@@ -151,7 +152,7 @@ private:
 };
 
 // Steps of a user, one a word: "12.5" types on the keyboard, "#1000" clicks
-// control 1000, "pad:abc" types into the scratch pad.
+// the control of that identifier, "pad:abc" types into the scratch pad.
 void perform(WindowDriver& driver, const QString& steps) {
     for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
         if (step.startsWith(u'#')) {
@@ -218,21 +219,22 @@ void AccessibilityTest::everyControlHasANameAndARole() {
     // The window is found under its title, with its controls inside.
     QAccessibleInterface* window = accessibleOf(&driver.window);
     QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Tolvane Calculator"));
-    QCOMPARE(window->indexOfChild(accessibleOf(driver.control(1152))) >= 0, true);
+    QCOMPARE(window->indexOfChild(accessibleOf(driver.control(varnock::kMathEquals))) >= 0, true);
 }
 
 void AccessibilityTest::namesOfTheExamples() {
     WindowDriver driver;
-    QCOMPARE(nameOf(driver.control(1118)), QStringLiteral("Path Loss in dB"));
-    QCOMPARE(nameOf(driver.control(1189)), QStringLiteral("Forward Power"));
-    QCOMPARE(nameOf(driver.control(varnock::kDisplayBox)), QStringLiteral("Display"));
-    QCOMPARE(nameOf(driver.control(1012)), QStringLiteral("CLEAR ALL"));
-    QCOMPARE(nameOf(driver.control(1122)), QStringLiteral("CLR"));
-    QCOMPARE(nameOf(driver.control(1004)), QStringLiteral("dB Conversions"));
-    QCOMPARE(nameOf(driver.control(1185)), QStringLiteral("Capacitive Fringing"));
+    QCOMPARE(nameOf(driver.control(varnock::kPathLossBox)), QStringLiteral("Path Loss in dB"));
+    QCOMPARE(nameOf(driver.control(varnock::kVswrForwardBox)), QStringLiteral("Forward Power"));
+    QCOMPARE(nameOf(driver.control(varnock::kDisplay)), QStringLiteral("Display"));
+    QCOMPARE(nameOf(driver.control(varnock::kClearAll)), QStringLiteral("CLEAR ALL"));
+    QCOMPARE(nameOf(driver.control(varnock::kClearEntry)), QStringLiteral("CLR"));
+    QCOMPARE(nameOf(driver.control(varnock::kDbConversionsGroup)),
+             QStringLiteral("dB Conversions"));
+    QCOMPARE(nameOf(driver.control(varnock::kCutFringing)), QStringLiteral("Capacitive Fringing"));
     // The display's value is what it shows.
     driver.type("42");
-    QCOMPARE(accessibleOf(driver.control(varnock::kDisplayBox))->text(QAccessible::Value),
+    QCOMPARE(accessibleOf(driver.control(varnock::kDisplay))->text(QAccessible::Value),
              QStringLiteral("42"));
 }
 
@@ -257,8 +259,8 @@ void AccessibilityTest::everyControlExplainsItself() {
     }
     QCOMPARE(described, static_cast<int>(varnock::controlDescriptions().size()));
     // The captions stay as they were.
-    QCOMPARE(driver.text(1039), QStringLiteral("SQR"));
-    QCOMPARE(driver.text(1071), QStringLiteral("Hertz > mHz"));
+    QCOMPARE(driver.text(varnock::kMathSquare), QStringLiteral("SQR"));
+    QCOMPARE(driver.text(varnock::kHertzToMegahertz), QStringLiteral("Hertz > mHz"));
 }
 
 void AccessibilityTest::onlyThePadIsWritable() {
@@ -273,18 +275,18 @@ void AccessibilityTest::onlyThePadIsWritable() {
 
 void AccessibilityTest::boxNamesFollowTheirLabels() {
     WindowDriver driver;
-    QCOMPARE(nameOf(driver.control(1156)), QStringLiteral("Power Input"));
-    QCOMPARE(nameOf(driver.control(1158)), QStringLiteral("Power Ratio (dB)"));
-    driver.click(1179);  // "Calculate For: Pin"
-    QCOMPARE(driver.text(1182), QStringLiteral("Power Ratio (dB)"));
-    QCOMPARE(nameOf(driver.control(1156)), QStringLiteral("Power Ratio (dB)"));
-    QCOMPARE(nameOf(driver.control(1157)), QStringLiteral("Power Output"));
-    QCOMPARE(nameOf(driver.control(1158)), QStringLiteral("Power Input"));
-    QCOMPARE(nameOf(driver.control(1182)), QStringLiteral("Power Ratio (dB)"));
+    QCOMPARE(nameOf(driver.control(varnock::kPowerInputBox)), QStringLiteral("Power Input"));
+    QCOMPARE(nameOf(driver.control(varnock::kPowerRatioBox)), QStringLiteral("Power Ratio (dB)"));
+    driver.click(varnock::kPowerForInput);  // "Calculate For: Pin"
+    QCOMPARE(driver.text(varnock::kPowerInputLabel), QStringLiteral("Power Ratio (dB)"));
+    QCOMPARE(nameOf(driver.control(varnock::kPowerInputBox)), QStringLiteral("Power Ratio (dB)"));
+    QCOMPARE(nameOf(driver.control(varnock::kPowerOutputBox)), QStringLiteral("Power Output"));
+    QCOMPARE(nameOf(driver.control(varnock::kPowerRatioBox)), QStringLiteral("Power Input"));
+    QCOMPARE(nameOf(driver.control(varnock::kPowerInputLabel)), QStringLiteral("Power Ratio (dB)"));
 
-    driver.click(1012);  // "CLEAR ALL" puts the captions back
-    QCOMPARE(nameOf(driver.control(1156)), QStringLiteral("Power Input"));
-    QCOMPARE(nameOf(driver.control(1158)), QStringLiteral("Power Ratio (dB)"));
+    driver.click(varnock::kClearAll);  // "CLEAR ALL" puts the captions back
+    QCOMPARE(nameOf(driver.control(varnock::kPowerInputBox)), QStringLiteral("Power Input"));
+    QCOMPARE(nameOf(driver.control(varnock::kPowerRatioBox)), QStringLiteral("Power Ratio (dB)"));
 }
 
 void AccessibilityTest::messageBoxesAreAlertsWithTheirText() {
@@ -298,8 +300,8 @@ void AccessibilityTest::messageBoxesAreAlertsWithTheirText() {
         names << alert->text(QAccessible::Name);
         texts << staticTexts(alert);
     });
-    driver.click(1000);  // "mW to dBm" refuses the 0 in the display
-    driver.click(1193);  // a help key
+    driver.click(varnock::kMilliwattsToDbm);  // "mW to dBm" refuses the 0 in the display
+    driver.click(varnock::kVswrForwardHelp);  // a help key
     QCOMPARE(watcher.boxes().size(), 2);
     for (int i = 0; i < 2; ++i) {
         QCOMPARE(roles.at(i), QAccessible::AlertMessage);
@@ -320,17 +322,20 @@ void AccessibilityTest::newTextsAreReportedWithoutTheFocus_data() {
         QString steps;
         QList<int> changed;
     };
-    const int display = varnock::kDisplayBox;
+    const int display = varnock::kDisplay;
     const QString lossWorkedOut = QStringLiteral("100 #1116 10 #1117 #1119");
     const Case cases[] = {
         {"a digit", "", "7", {display}},
         {"the point", "7", ".", {display}},
         {"a zero after the point", "7.", "0", {display}},
         {"a conversion key", "100", "#1000", {display}},
-        {"an Enter key", "5", "#1116", {display, 1114}},
-        {"a compute key", "100 #1116 10 #1117", "#1119", {1118}},
-        {"a units option", lossWorkedOut, "#1148", {1118}},
-        {"CLEAR ALL after results", lossWorkedOut, "#1012", {1114, 1115, 1118}},
+        {"an Enter key", "5", "#1116", {display, varnock::kPathLossFrequencyBox}},
+        {"a compute key", "100 #1116 10 #1117", "#1119", {varnock::kPathLossBox}},
+        {"a units option", lossWorkedOut, "#1148", {varnock::kPathLossBox}},
+        {"CLEAR ALL after results",
+         lossWorkedOut,
+         "#1012",
+         {varnock::kPathLossFrequencyBox, varnock::kPathLossDistanceBox, varnock::kPathLossBox}},
         {"CLEAR ALL with nothing to clear", "", "#1012", {}},
         {"the same result again", lossWorkedOut, "#1119", {}},
         {"a second point", "7.", ".", {}},
@@ -432,7 +437,7 @@ void AccessibilityTest::aWholeSessionFromTheKeyboard() {
     QSignalSpy finished(&driver.window, &QDialog::finished);
     driver.type("12*3");
     driver.press(Qt::Key_Return);
-    QCOMPARE(driver.text(varnock::kDisplayBox), QStringLiteral("36"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("36"));
 
     // The window menu from the keyboard: its last entry opens the About box,
     // which Escape closes again.
@@ -449,7 +454,7 @@ void AccessibilityTest::aWholeSessionFromTheKeyboard() {
     QTest::keyClick(menu, Qt::Key_Return);
     QCOMPARE(seen, QStringList{qs(varnock::kAboutTitle)});
     QVERIFY(!menu->isVisible());
-    QCOMPARE(driver.text(varnock::kDisplayBox), QStringLiteral("36"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("36"));
 
     driver.press(Qt::Key_Escape);
     QCOMPARE(finished.count(), 1);

@@ -18,12 +18,10 @@
 #include "RenderingChecks.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace {
-
-constexpr int kDisplay = varnock::kDisplayBox;
-constexpr int kZmin = 1203;  // one of the narrowest boxes
 
 const QString kLongNumber = QStringLiteral("6.66666666666667e+15");
 
@@ -114,13 +112,14 @@ void BoxDrawingTest::everyBoxDrawsEveryTextSoundly() {
         const TextWidth width = [&metrics](const QString& text) {
             return metrics.horizontalAdvance(text);
         };
-        const KeptEnd keep = id == kDisplay ? KeptEnd::Trailing : KeptEnd::Leading;
+        const KeptEnd keep = id == varnock::kDisplay ? KeptEnd::Trailing : KeptEnd::Leading;
         for (const QString& text : boxTextClasses()) {
             window.setBoxText(id, text.toStdString());
             const QString shown = box->shownText();
             QString fault = renderingFault(text, shown, width, textRoomOf(*box), keep);
             // The display holds every finished number whole.
-            if (id == kDisplay && isFinishedNumber(text) && shown != text) fault = "shortened";
+            if (id == varnock::kDisplay && isFinishedNumber(text) && shown != text)
+                fault = "shortened";
             if (box->text() != text) fault = QStringLiteral("the text changed");
             if (!fault.isEmpty())
                 faults << QStringLiteral("%1 %2 as %3: %4").arg(id).arg(text, shown, fault);
@@ -135,9 +134,10 @@ void BoxDrawingTest::everyBoxDrawsEveryTextSoundly() {
 void BoxDrawingTest::shortenedTextIsDrawnAsTheBoxDrawsText_data() {
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("text");
-    QTest::newRow("number") << kZmin << kLongNumber;
-    QTest::newRow("marker text") << 1166 << QStringLiteral("0VER HORIZ") + kLongNumber;
-    QTest::newRow("typed entry") << kDisplay << QStringLiteral("-1") + QString(60, u'0');
+    QTest::newRow("number") << varnock::kVswrZminBox << kLongNumber;
+    QTest::newRow("marker text") << varnock::kTiltUpperLobeBox
+                                 << QStringLiteral("0VER HORIZ") + kLongNumber;
+    QTest::newRow("typed entry") << varnock::kDisplay << QStringLiteral("-1") + QString(60, u'0');
 }
 
 // A shortened text looks exactly as the box draws a text that fits: the same
@@ -162,11 +162,11 @@ void BoxDrawingTest::readersTakeTheWholeText() {
     CalcWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    NumberBox* box = boxOf(window, kZmin);
-    window.setBoxText(kZmin, kLongNumber.toStdString());
+    NumberBox* box = boxOf(window, varnock::kVswrZminBox);
+    window.setBoxText(varnock::kVswrZminBox, kLongNumber.toStdString());
     QVERIFY(box->shownText() != kLongNumber);
     QCOMPARE(box->text(), kLongNumber);
-    QCOMPARE(QString::fromStdString(window.boxText(kZmin)), kLongNumber);
+    QCOMPARE(QString::fromStdString(window.boxText(varnock::kVswrZminBox)), kLongNumber);
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
     QVERIFY(reader != nullptr);
     QCOMPARE(reader->text(QAccessible::Value), kLongNumber);
@@ -191,9 +191,9 @@ void BoxDrawingTest::toolTipAddsTheWholeTextWhenDigitsAreLeftOut() {
     CalcWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    NumberBox* box = boxOf(window, kZmin);
+    NumberBox* box = boxOf(window, varnock::kVswrZminBox);
     box->setAccessibleDescription(description);
-    window.setBoxText(kZmin, text.toStdString());
+    window.setBoxText(varnock::kVswrZminBox, text.toStdString());
     // The rows that expect the whole text hold texts too wide for the box.
     QCOMPARE(box->shownText() != text, tip.endsWith(text));
     QCOMPARE(toolTipOf(*box), tip);
@@ -203,16 +203,16 @@ void BoxDrawingTest::toolTipAddsTheWholeTextWhenDigitsAreLeftOut() {
 void BoxDrawingTest::typedDigitsStayInView() {
     WindowDriver driver;
     driver.type(QStringLiteral("1") + QString(70, u'0'));
-    const QString typed = driver.text(kDisplay);
+    const QString typed = driver.text(varnock::kDisplay);
     QVERIFY(typed.size() > 60);
-    const QString shown = boxOf(driver.window, kDisplay)->shownText();
+    const QString shown = boxOf(driver.window, varnock::kDisplay)->shownText();
     QVERIFY2(shown.startsWith(QStringLiteral("1") + kLeftOutMark) && shown.endsWith(u'0'),
              qPrintable(shown));
     // Each further zero still shows as it arrives; the result of the entry
     // shows whole.
     driver.type(QStringLiteral("+="));
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("2e+%1").arg(typed.size() - 1));
-    QCOMPARE(boxOf(driver.window, kDisplay)->shownText(), driver.text(kDisplay));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("2e+%1").arg(typed.size() - 1));
+    QCOMPARE(boxOf(driver.window, varnock::kDisplay)->shownText(), driver.text(varnock::kDisplay));
 }
 
 VARNOCK_DESKTOP_TEST_MAIN(BoxDrawingTest)

@@ -10,6 +10,7 @@
 #include "TestMain.h"
 #include "WindowDriver.h"
 #include "app/Routing.h"
+#include "form/ControlIds.h"
 #include "form/FormRecord.h"
 #include "ui/Layout.h"
 #include "ui/Strings.h"
@@ -17,10 +18,12 @@
 
 namespace {
 
-constexpr int kDisplay = 1007;
-constexpr int kPad = 1221;
-constexpr int kDefaultRadios[] = {1024, 1130, 1137, 1147, 1169, 1178, 1187};
-constexpr int kOperatorKeys[] = {1146, 1149, 1150, 1151, 1152};
+constexpr int kDefaultRadios[] = {varnock::kMathDegrees,    varnock::kSightMetric,
+                                  varnock::kCutQuarterWave, varnock::kPathLossKilometers,
+                                  varnock::kTiltMetric,     varnock::kPowerForRatio,
+                                  varnock::kCutMetric};
+constexpr int kOperatorKeys[] = {varnock::kMathAdd, varnock::kMathSubtract, varnock::kMathDivide,
+                                 varnock::kMathMultiply, varnock::kMathEquals};
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
@@ -76,11 +79,11 @@ void CalcWindowTest::opensWithEveryBoxAtZeroAndTheDefaultRadios() {
     for (const varnock::Route& route : varnock::focusRoutes()) {
         QCOMPARE(driver.text(route.id), QStringLiteral("0"));
     }
-    QCOMPARE(driver.text(1094), QStringLiteral("1"));
-    QCOMPARE(driver.text(1097), QStringLiteral("0"));
-    QCOMPARE(driver.text(1153), QStringLiteral("0"));
-    QCOMPARE(driver.text(1154), QStringLiteral("0"));
-    QCOMPARE(driver.text(kPad), QString());
+    QCOMPARE(driver.text(varnock::kPointAllowedBox), QStringLiteral("1"));
+    QCOMPARE(driver.text(varnock::kFreshEntryBox), QStringLiteral("0"));
+    QCOMPARE(driver.text(varnock::kOperandBox), QStringLiteral("0"));
+    QCOMPARE(driver.text(varnock::kPendingOpBox), QStringLiteral("0"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QString());
 
     for (const varnock::RadioGroup& group : varnock::radioGroups()) {
         for (int id : group.members) {
@@ -89,8 +92,8 @@ void CalcWindowTest::opensWithEveryBoxAtZeroAndTheDefaultRadios() {
             QVERIFY2(driver.isChecked(id) == isDefault, qPrintable(QString::number(id)));
         }
     }
-    QVERIFY(!driver.isChecked(varnock::kFringingCheckBox));
-    QCOMPARE(driver.focus(), driver.control(1152));
+    QVERIFY(!driver.isChecked(varnock::kCutFringing));
+    QCOMPARE(driver.focus(), driver.control(varnock::kMathEquals));
     QCOMPARE(driver.beeps.count(), 0);
 }
 
@@ -109,8 +112,8 @@ void CalcWindowTest::everyReadOnlyBoxBouncesAMouseClick() {
     QCOMPARE(varnock::focusRoutes().size(), 25u);
     for (const varnock::Route& route : varnock::focusRoutes()) {
         const QString id = QString::number(route.id);
-        driver.click(kPad);
-        QCOMPARE(driver.focus(), driver.control(kPad));
+        driver.click(varnock::kScratchPad);
+        QCOMPARE(driver.focus(), driver.control(varnock::kScratchPad));
         const int beeps = driver.beeps.count();
 
         driver.click(route.id);
@@ -119,15 +122,15 @@ void CalcWindowTest::everyReadOnlyBoxBouncesAMouseClick() {
         QVERIFY(qobject_cast<QLineEdit*>(driver.control(route.id))->isReadOnly());
     }
     // Typing afterwards goes to the window, never into the box.
-    driver.click(1114);
+    driver.click(varnock::kPathLossFrequencyBox);
     driver.type("5");
-    QCOMPARE(driver.text(1114), QStringLiteral("0"));
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
+    QCOMPARE(driver.text(varnock::kPathLossFrequencyBox), QStringLiteral("0"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("5"));
 }
 
 void CalcWindowTest::tabOntoATabStopBoxBounces() {
     WindowDriver driver;
-    QCOMPARE(driver.focus(), driver.control(1152));
+    QCOMPARE(driver.focus(), driver.control(varnock::kMathEquals));
     driver.press(Qt::Key_Tab);
     QCOMPARE(driver.focus(), &driver.window);
     QCOMPARE(driver.beeps.count(), 1);
@@ -140,7 +143,7 @@ void CalcWindowTest::onlyTabStopsAreInTheTabChain() {
         const bool inChain = (driver.control(row.id)->focusPolicy() & Qt::TabFocus) != 0;
         QVERIFY2(inChain == row.is(varnock::kTabStop), qPrintable(QString::number(row.id)));
     }
-    QCOMPARE(driver.control(kPad)->focusPolicy(), Qt::ClickFocus);
+    QCOMPARE(driver.control(varnock::kScratchPad)->focusPolicy(), Qt::ClickFocus);
 }
 
 void CalcWindowTest::returnPressesEqualsOrTheFocusedPushButton() {
@@ -148,54 +151,54 @@ void CalcWindowTest::returnPressesEqualsOrTheFocusedPushButton() {
     driver.type("12+3");
     driver.window.setFocus();
     driver.press(Qt::Key_Return);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("15"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("15"));
 
     // "CL&R" holds the focus: Return presses it, not "=".
     driver.type("4+5");
-    driver.control(1122)->setFocus();
+    driver.control(varnock::kClearEntry)->setFocus();
     driver.press(Qt::Key_Return);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("0"));
-    QCOMPARE(driver.focus(), driver.control(1122));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("0"));
+    QCOMPARE(driver.focus(), driver.control(varnock::kClearEntry));
 
     // A radio button or the check box holds it: Return is "=" again (4 + 0).
-    driver.control(1025)->setFocus();
+    driver.control(varnock::kMathRadians)->setFocus();
     driver.press(Qt::Key_Return);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("4"));
-    QVERIFY(!driver.isChecked(1025));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("4"));
+    QVERIFY(!driver.isChecked(varnock::kMathRadians));
 
     driver.type("+1");
-    driver.control(varnock::kFringingCheckBox)->setFocus();
+    driver.control(varnock::kCutFringing)->setFocus();
     driver.press(Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
-    QVERIFY(!driver.isChecked(varnock::kFringingCheckBox));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("5"));
+    QVERIFY(!driver.isChecked(varnock::kCutFringing));
 }
 
 void CalcWindowTest::returnInThePadStartsANewLine() {
     WindowDriver driver;
     driver.type("7+");
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("ab12");
     driver.press(Qt::Key_Return);
     driver.type("cd");
-    QCOMPARE(driver.text(kPad), QStringLiteral("ab12\ncd"));
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("7"));
-    QCOMPARE(driver.text(1154), QStringLiteral("0"));  // "=" did not run
-    QCOMPARE(driver.focus(), driver.control(kPad));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("ab12\ncd"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("7"));
+    QCOMPARE(driver.text(varnock::kPendingOpBox), QStringLiteral("0"));  // "=" did not run
+    QCOMPARE(driver.focus(), driver.control(varnock::kScratchPad));
 }
 
 void CalcWindowTest::ctrlTabTypesATabIntoThePad() {
     WindowDriver driver;
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("a");
     driver.press(Qt::Key_Tab, Qt::ControlModifier);
     driver.type("b");
-    QCOMPARE(driver.text(kPad), QStringLiteral("a\tb"));
-    QCOMPARE(driver.focus(), driver.control(kPad));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("a\tb"));
+    QCOMPARE(driver.focus(), driver.control(varnock::kScratchPad));
 
     // A plain Tab still moves on to the next control.
     driver.press(Qt::Key_Tab);
-    QVERIFY(driver.focus() != driver.control(kPad));
-    QCOMPARE(driver.text(kPad), QStringLiteral("a\tb"));
+    QVERIFY(driver.focus() != driver.control(varnock::kScratchPad));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("a\tb"));
 }
 
 void CalcWindowTest::keyboardRunsTheKeypadTwins_data() {
@@ -224,38 +227,38 @@ void CalcWindowTest::keyboardRunsTheKeypadTwins() {
     const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
     driver.type(keys, modifiers);
     if (returnAtEnd) driver.press(keypad ? Qt::Key_Enter : Qt::Key_Return, modifiers);
-    QCOMPARE(driver.text(kDisplay), display);
+    QCOMPARE(driver.text(varnock::kDisplay), display);
     QCOMPARE(driver.beeps.count(), 0);
 }
 
 void CalcWindowTest::altRunsTwinsEvenFromThePad() {
     WindowDriver driver;
     driver.type("7.5", Qt::AltModifier);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("7.5"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("7.5"));
 
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("9");
-    QCOMPARE(driver.text(kPad), QStringLiteral("9"));
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("7.5"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("9"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("7.5"));
 
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("+", Qt::AltModifier);
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("2", Qt::AltModifier);
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("=", Qt::AltModifier);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("9.5"));
-    QCOMPARE(driver.text(kPad), QStringLiteral("9"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("9.5"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("9"));
 }
 
 void CalcWindowTest::hiddenTwinActsLikeItsVisibleKey() {
     WindowDriver driver;
-    auto* twin = qobject_cast<QAbstractButton*>(driver.control(1110));
+    auto* twin = qobject_cast<QAbstractButton*>(driver.control(varnock::kTwinDigit7));
     QVERIFY(!twin->isVisible());
     QCOMPARE(twin->text(), QStringLiteral("&7"));
     twin->click();
-    driver.click(1083);  // the visible "8"
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("78"));
+    driver.click(varnock::kDigit8);  // the visible "8"
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("78"));
 }
 
 void CalcWindowTest::everyRadioGroupChecksExclusively() {
@@ -270,30 +273,30 @@ void CalcWindowTest::everyRadioGroupChecksExclusively() {
             }
         }
     }
-    driver.click(varnock::kFringingCheckBox);
-    QVERIFY(driver.isChecked(varnock::kFringingCheckBox));
-    driver.click(varnock::kFringingCheckBox);
-    QVERIFY(!driver.isChecked(varnock::kFringingCheckBox));
+    driver.click(varnock::kCutFringing);
+    QVERIFY(driver.isChecked(varnock::kCutFringing));
+    driver.click(varnock::kCutFringing);
+    QVERIFY(!driver.isChecked(varnock::kCutFringing));
     QVERIFY(watcher.boxes().isEmpty());
 }
 
 void CalcWindowTest::clearingAMarkLeavesThePartners() {
     WindowDriver driver;
     CalcWindow& window = driver.window;
-    window.setCheckState(1025, 1);
-    QCOMPARE(window.checkState(1024), 1);
-    QCOMPARE(window.checkState(1025), 1);
-    window.setCheckState(1024, 0);
-    QCOMPARE(window.checkState(1024), 0);
-    QCOMPARE(window.checkState(1025), 1);
-    window.setCheckState(1025, 0);
-    QCOMPARE(window.checkState(1025), 0);
+    window.setCheckState(varnock::kMathRadians, 1);
+    QCOMPARE(window.checkState(varnock::kMathDegrees), 1);
+    QCOMPARE(window.checkState(varnock::kMathRadians), 1);
+    window.setCheckState(varnock::kMathDegrees, 0);
+    QCOMPARE(window.checkState(varnock::kMathDegrees), 0);
+    QCOMPARE(window.checkState(varnock::kMathRadians), 1);
+    window.setCheckState(varnock::kMathRadians, 0);
+    QCOMPARE(window.checkState(varnock::kMathRadians), 0);
 
     // The group still excludes when the user clicks.
-    driver.click(1024);
-    driver.click(1025);
-    QCOMPARE(window.checkState(1024), 0);
-    QCOMPARE(window.checkState(1025), 1);
+    driver.click(varnock::kMathDegrees);
+    driver.click(varnock::kMathRadians);
+    QCOMPARE(window.checkState(varnock::kMathDegrees), 0);
+    QCOMPARE(window.checkState(varnock::kMathRadians), 1);
 }
 
 // However a mark is moved, the calculator moves it and the window draws what
@@ -303,13 +306,19 @@ void CalcWindowTest::marksMoveOnlyThroughTheCalculator_data() {
     QTest::addColumn<int>("key");  // pressed after the click, or 0
     QTest::addColumn<QList<int>>("checked");
     QTest::addColumn<QList<int>>("clear");
-    const int fringing = varnock::kFringingCheckBox;
-    QTest::newRow("click the other radio") << 1025 << 0 << QList<int>{1025} << QList<int>{1024};
-    QTest::newRow("click the checked radio") << 1024 << 0 << QList<int>{1024} << QList<int>{1025};
+    const int fringing = varnock::kCutFringing;
+    QTest::newRow("click the other radio")
+        << varnock::kMathRadians << 0 << QList<int>{varnock::kMathRadians}
+        << QList<int>{varnock::kMathDegrees};
+    QTest::newRow("click the checked radio")
+        << varnock::kMathDegrees << 0 << QList<int>{varnock::kMathDegrees}
+        << QList<int>{varnock::kMathRadians};
     QTest::newRow("Space on the checked radio")
-        << 1025 << int(Qt::Key_Space) << QList<int>{1025} << QList<int>{1024};
+        << varnock::kMathRadians << int(Qt::Key_Space) << QList<int>{varnock::kMathRadians}
+        << QList<int>{varnock::kMathDegrees};
     QTest::newRow("arrow to the next radio")
-        << 1024 << int(Qt::Key_Right) << QList<int>{1025} << QList<int>{1024};
+        << varnock::kMathDegrees << int(Qt::Key_Right) << QList<int>{varnock::kMathRadians}
+        << QList<int>{varnock::kMathDegrees};
     QTest::newRow("click the check box") << fringing << 0 << QList<int>{fringing} << QList<int>{};
     QTest::newRow("Space on the check box")
         << fringing << int(Qt::Key_Space) << QList<int>{} << QList<int>{fringing};
@@ -337,15 +346,15 @@ void CalcWindowTest::marksMoveOnlyThroughTheCalculator() {
 void CalcWindowTest::thePadsEditsReachTheCalculator() {
     WindowDriver driver;
     const varnock::CalcState& state = driver.window.calculatorState();
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("ab");
     driver.press(Qt::Key_Return);
     driver.type("c");
     driver.press(Qt::Key_Backspace);
-    QCOMPARE(state.text(kPad), std::string("ab\n"));
-    driver.click(1224);  // the pad's "Clear"
-    QCOMPARE(state.text(kPad), std::string());
-    QCOMPARE(driver.text(kPad), QString());
+    QCOMPARE(state.text(varnock::kScratchPad), std::string("ab\n"));
+    driver.click(varnock::kPadClear);  // the pad's "Clear"
+    QCOMPARE(state.text(varnock::kScratchPad), std::string());
+    QCOMPARE(driver.text(varnock::kScratchPad), QString());
 }
 
 void CalcWindowTest::closes_data() {
@@ -364,10 +373,10 @@ void CalcWindowTest::closes() {
     if (route == "Escape") {
         driver.press(Qt::Key_Escape);
     } else if (route == "Escape in the pad") {
-        driver.click(kPad);
+        driver.click(varnock::kScratchPad);
         driver.press(Qt::Key_Escape);
     } else if (route == "CLOSE") {
-        driver.click(58112);
+        driver.click(varnock::kCloseButton);
     } else if (route == "window manager") {
         driver.window.close();
     } else {
@@ -382,26 +391,28 @@ void CalcWindowTest::closes() {
 void CalcWindowTest::clearAllPutsBackTheStart() {
     WindowDriver driver;
     ModalWatcher watcher;
-    for (int id : {1148, 1131, 1180, 1170, 1186, 1142, 1025, varnock::kFringingCheckBox}) {
+    for (int id : {varnock::kPathLossMiles, varnock::kSightStandard, varnock::kPowerForOutput,
+                   varnock::kTiltStandard, varnock::kCutStandard, varnock::kCutFullWave,
+                   varnock::kMathRadians, varnock::kCutFringing}) {
         driver.click(id);
     }
-    QCOMPARE(driver.text(1135), QStringLiteral("In Feet"));
+    QCOMPARE(driver.text(varnock::kSightHeightUnitLabel), QStringLiteral("In Feet"));
     driver.type("25+");
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("note");
 
-    driver.click(1012);
+    driver.click(varnock::kClearAll);
     QCOMPARE(allBoxTexts(driver).count(QStringLiteral("0")), 28);
-    QCOMPARE(driver.text(1094), QStringLiteral("1"));
+    QCOMPARE(driver.text(varnock::kPointAllowedBox), QStringLiteral("1"));
     for (const varnock::RadioGroup& group : varnock::radioGroups()) {
         for (int id : group.members) QCOMPARE(driver.isChecked(id), id == group.defaultMember());
     }
-    QVERIFY(!driver.isChecked(varnock::kFringingCheckBox));
+    QVERIFY(!driver.isChecked(varnock::kCutFringing));
     for (int id : varnock::changingLabels()) {
         QCOMPARE(driver.control(id)->property("text").toString(),
                  qs(varnock::findControl(id)->caption));
     }
-    QCOMPARE(driver.text(kPad), QStringLiteral("note"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("note"));
     QVERIFY(watcher.boxes().isEmpty());
 }
 
@@ -409,7 +420,7 @@ void CalcWindowTest::messageBoxesAreModalWithTheProgramsName() {
     WindowDriver driver;
     ModalWatcher watcher([&](QWidget* box) { QCOMPARE(box->parentWidget(), &driver.window); });
 
-    driver.click(1120);  // a help key
+    driver.click(varnock::kPathLossFrequencyHelp);  // a help key
     QCOMPARE(watcher.boxes().size(), 1);
     const SeenBox help = watcher.boxes().at(0);
     QCOMPARE(help.className, QStringLiteral("QMessageBox"));
@@ -419,7 +430,7 @@ void CalcWindowTest::messageBoxesAreModalWithTheProgramsName() {
     QCOMPARE(QString(help.buttons.first()).remove('&'), QStringLiteral("OK"));
     QVERIFY(!help.text.isEmpty());
 
-    driver.click(1000);  // "mW to dBm" with 0 in the display
+    driver.click(varnock::kMilliwattsToDbm);  // "mW to dBm" with 0 in the display
     QCOMPARE(watcher.boxes().size(), 2);
     const SeenBox refusal = watcher.boxes().at(1);
     QCOMPARE(refusal.title, qs(varnock::kAppName));
@@ -434,7 +445,7 @@ void CalcWindowTest::aboutEntryOpensAFreshBoxEachTime() {
     driver.type("12+5");
     const QStringList before = allBoxTexts(driver);
     QStringList displayWhileOpen;
-    ModalWatcher watcher([&](QWidget*) { displayWhileOpen << driver.text(kDisplay); });
+    ModalWatcher watcher([&](QWidget*) { displayWhileOpen << driver.text(varnock::kDisplay); });
 
     QAction* about = menuAction(driver.window, varnock::kAboutMenuEntry);
     QVERIFY(about != nullptr);
@@ -453,7 +464,7 @@ void CalcWindowTest::aboutEntryOpensAFreshBoxEachTime() {
     QCOMPARE(displayWhileOpen, QStringList({"5", "5"}));
     QCOMPARE(allBoxTexts(driver), before);
     driver.type("=");
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("17"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("17"));
 }
 
 void CalcWindowTest::contextMenuStandsInForTheSystemMenu() {
@@ -474,9 +485,10 @@ void CalcWindowTest::contextMenuStandsInForTheSystemMenu() {
     menu->hide();
 
     // A frame's caption passes the click through; a push button keeps it.
-    driver.rightClickAt(driver.control(1152)->geometry().center());
+    driver.rightClickAt(driver.control(varnock::kMathEquals)->geometry().center());
     QVERIFY(!menu->isVisible());
-    driver.rightClickAt(driver.control(1113)->geometry().topLeft() + QPoint(4, 4));
+    driver.rightClickAt(driver.control(varnock::kPathLossGroup)->geometry().topLeft() +
+                        QPoint(4, 4));
     QVERIFY(menu->isVisible());
     menu->hide();
 
@@ -484,7 +496,7 @@ void CalcWindowTest::contextMenuStandsInForTheSystemMenu() {
     driver.press(Qt::Key_Menu);
     QVERIFY(menu->isVisible());
     menu->hide();
-    driver.control(1152)->setFocus();
+    driver.control(varnock::kMathEquals)->setFocus();
     driver.press(Qt::Key_F10, Qt::ShiftModifier);
     QVERIFY(menu->isVisible());
     menu->hide();
@@ -496,26 +508,26 @@ void CalcWindowTest::contextMenuStandsInForTheSystemMenu() {
 
 void CalcWindowTest::padExitAndClearTakeTheFocusAndBeep() {
     WindowDriver driver;
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("note");
-    driver.click(1223);  // "Exit"
+    driver.click(varnock::kPadExit);  // "Exit"
     QCOMPARE(driver.focus(), &driver.window);
     QCOMPARE(driver.beeps.count(), 1);
-    QCOMPARE(driver.text(kPad), QStringLiteral("note"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("note"));
 
     // Keys now go to the window, not to the pad.
     driver.type("5");
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
-    QCOMPARE(driver.text(kPad), QStringLiteral("note"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("5"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("note"));
 
-    driver.click(1224);  // "Clear"
-    QCOMPARE(driver.text(kPad), QString());
+    driver.click(varnock::kPadClear);  // "Clear"
+    QCOMPARE(driver.text(varnock::kScratchPad), QString());
     QCOMPARE(driver.focus(), &driver.window);
     QCOMPARE(driver.beeps.count(), 2);
-    driver.click(1224);
+    driver.click(varnock::kPadClear);
     QCOMPARE(driver.focus(), &driver.window);
     QCOMPARE(driver.beeps.count(), 3);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("5"));
 }
 
 VARNOCK_DESKTOP_TEST_MAIN(CalcWindowTest)

@@ -18,6 +18,7 @@
 #include "DarkPalette.h"
 #include "FrameBox.h"
 #include "TestMain.h"
+#include "form/ControlIds.h"
 
 namespace {
 
@@ -212,7 +213,8 @@ void ContrastTest::focusFramesStandOut() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // A radio button, the check box, a key and a radio drawn as a key.
-    for (int id : {1024, 1185, 1000, 1147}) {
+    for (int id : {varnock::kMathDegrees, varnock::kCutFringing, varnock::kMilliwattsToDbm,
+                   varnock::kPathLossKilometers}) {
         auto* button = qobject_cast<QAbstractButton*>(window.controlWidget(id));
         const QImage before = imageOf(*button);
         // Moved there by the keyboard, as with Alt and a mnemonic.
@@ -240,7 +242,8 @@ void ContrastTest::keyPicturesStandOut() {
     CalcWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    for (int id : {1146, 1149, 1150, 1151, 1152}) {
+    for (int id : {varnock::kMathAdd, varnock::kMathSubtract, varnock::kMathDivide,
+                   varnock::kMathMultiply, varnock::kMathEquals}) {
         auto* key = qobject_cast<QPushButton*>(window.controlWidget(id));
         const QImage image = imageOf(*key);
         QRect picture(QPoint(0, 0), key->iconSize());

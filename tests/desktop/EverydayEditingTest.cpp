@@ -10,14 +10,10 @@
 #include "BoxMenu.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
+#include "form/ControlIds.h"
 #include "ui/BoxNames.h"
 
 namespace {
-
-constexpr int kDisplay = 1007;
-constexpr int kPad = 1221;
-constexpr int kEquals = 1152;
-constexpr int kClearEntry = 1122;
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
@@ -56,13 +52,13 @@ enum class FocusAt { Button, Window, Radio };
 void putFocus(WindowDriver& driver, FocusAt where) {
     switch (where) {
         case FocusAt::Button:
-            driver.control(kEquals)->setFocus();
+            driver.control(varnock::kMathEquals)->setFocus();
             break;
         case FocusAt::Window:
             driver.window.setFocus();
             break;
         case FocusAt::Radio:
-            driver.control(1025)->setFocus();
+            driver.control(varnock::kMathRadians)->setFocus();
             break;
     }
 }
@@ -137,11 +133,11 @@ void EverydayEditingTest::pasteKeysPutANumberIntoTheDisplay() {
     putFocus(driver, FocusAt::Button);
     clipboard().setText(QStringLiteral(" 12.5\n"));
     driver.press(Qt::Key(key), modifiers);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("12.5"));
-    QCOMPARE(driver.focus(), driver.control(kEquals));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("12.5"));
+    QCOMPARE(driver.focus(), driver.control(varnock::kMathEquals));
     driver.window.setFocus();
     driver.type("5=");
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("15.55"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("15.55"));
     QCOMPARE(driver.beeps.count(), 0);
 }
 
@@ -150,16 +146,16 @@ void EverydayEditingTest::backspaceAndDeleteEditTheDisplay() {
     driver.type("7+12.5");
     driver.press(Qt::Key_Backspace);
     driver.press(Qt::Key_Backspace);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("12"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("12"));
     putFocus(driver, FocusAt::Button);
     driver.press(Qt::Key_Delete);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("0"));
-    QCOMPARE(driver.focus(), driver.control(kEquals));  // not "CL&R", not the window
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("0"));
+    QCOMPARE(driver.focus(), driver.control(varnock::kMathEquals));  // not "CL&R", not the window
     QCOMPARE(driver.beeps.count(), 0);
     driver.press(Qt::Key_Backspace);  // Delete finished the number
     QCOMPARE(driver.beeps.count(), 1);
     driver.type("3=");
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("10"));  // the pending sum stayed
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("10"));  // the pending sum stayed
 }
 
 // The "0" key leaves the focus where it is, so a button may hold it while
@@ -168,10 +164,10 @@ void EverydayEditingTest::backspaceLeavesAButtonItsFocus() {
     WindowDriver driver;
     putFocus(driver, FocusAt::Button);
     driver.type("00");
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("000"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("000"));
     driver.press(Qt::Key_Backspace);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("00"));
-    QCOMPARE(driver.focus(), driver.control(kEquals));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("00"));
+    QCOMPARE(driver.focus(), driver.control(varnock::kMathEquals));
     QCOMPARE(driver.beeps.count(), 0);
 }
 
@@ -181,44 +177,44 @@ void EverydayEditingTest::aFocusMoveFinishesTheNumber() {
     driver.press(Qt::Key_Tab);
     QVERIFY(driver.focus() != &driver.window);
     driver.press(Qt::Key_Backspace);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("12"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("12"));
     QCOMPARE(driver.beeps.count(), 1);
 
     driver.window.setFocus();
     driver.type("3");
-    driver.click(1025);  // a radio without an operation of its own
+    driver.click(varnock::kMathRadians);  // a radio without an operation of its own
     driver.press(Qt::Key_Backspace);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("123"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("123"));
     QCOMPARE(driver.beeps.count(), 2);
 }
 
 void EverydayEditingTest::thePadKeepsItsOwnKeys() {
     WindowDriver driver;
     driver.type("12");
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("34");
     driver.press(Qt::Key_Backspace);
     driver.press(Qt::Key_Delete);  // the caret is at the end
-    QCOMPARE(driver.text(kPad), QStringLiteral("3"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("3"));
 
     clipboard().setText(QStringLiteral("unchanged"));
     driver.press(Qt::Key_C, Qt::ControlModifier);  // nothing selected
     QCOMPARE(clipboard().text(), QStringLiteral("unchanged"));
     clipboard().setText(QStringLiteral(" V"));
     driver.press(Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(driver.text(kPad), QStringLiteral("3 V"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("3 V"));
     driver.press(Qt::Key_A, Qt::ControlModifier);
     driver.press(Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard().text(), QStringLiteral("3 V"));
 
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("12"));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("12"));
     QCOMPARE(driver.beeps.count(), 0);
-    QCOMPARE(driver.focus(), driver.control(kPad));
+    QCOMPARE(driver.focus(), driver.control(varnock::kScratchPad));
 }
 
 void EverydayEditingTest::everyBoxHasAMenuThatTakesNoFocus() {
     WindowDriver driver;
-    driver.click(kPad);
+    driver.click(varnock::kScratchPad);
     driver.type("note");
     const QStringList copies = {qs(BoxMenu::kCopy), qs(BoxMenu::kCopyAllResults)};
     int boxes = 0;
@@ -230,35 +226,35 @@ void EverydayEditingTest::everyBoxHasAMenuThatTakesNoFocus() {
         QMenu* menu = boxMenu(driver);
         QVERIFY2(menu != nullptr && menu->isVisible(), qPrintable(id));
         const QStringList expected =
-            row.id == kDisplay ? copies + QStringList{qs(BoxMenu::kPaste)} : copies;
+            row.id == varnock::kDisplay ? copies + QStringList{qs(BoxMenu::kPaste)} : copies;
         QCOMPARE(visibleEntries(*menu), expected);
         menu->hide();
-        QVERIFY2(driver.focus() == driver.control(kPad), qPrintable(id));
+        QVERIFY2(driver.focus() == driver.control(varnock::kScratchPad), qPrintable(id));
     }
     QCOMPARE(boxes, 25);
     QCOMPARE(driver.beeps.count(), 0);
     // The caret stayed at the end of the pad's text.
     driver.type("s");
-    QCOMPARE(driver.text(kPad), QStringLiteral("notes"));
+    QCOMPARE(driver.text(varnock::kScratchPad), QStringLiteral("notes"));
 
     // A left click still bounces.
-    driver.click(1195);
+    driver.click(varnock::kVswrReturnLossBox);
     QCOMPARE(driver.beeps.count(), 1);
 }
 
 void EverydayEditingTest::copyTakesTheWholeTextOfANarrowBox() {
     WindowDriver driver;
     driver.type("3");
-    driver.click(1038);  // 1 / X
-    driver.click(1161);  // HAAT "Enter"
-    auto* box = qobject_cast<QLineEdit*>(driver.control(1125));
+    driver.click(varnock::kMathReciprocal);  // 1 / X
+    driver.click(varnock::kTiltHaatEnter);   // HAAT "Enter"
+    auto* box = qobject_cast<QLineEdit*>(driver.control(varnock::kTiltHaatBox));
     const QString whole = QStringLiteral("0.333333333333333");
     QCOMPARE(box->text(), whole);
     QVERIFY(box->fontMetrics().horizontalAdvance(whole) > box->width());  // shown cut
-    choose(driver, 1125, BoxMenu::kCopy);
+    choose(driver, varnock::kTiltHaatBox, BoxMenu::kCopy);
     QCOMPARE(clipboard().text(), whole);
     driver.type("2.50");
-    choose(driver, kDisplay, BoxMenu::kCopy);
+    choose(driver, varnock::kDisplay, BoxMenu::kCopy);
     QCOMPARE(clipboard().text(), QStringLiteral("2.50"));
     QCOMPARE(driver.beeps.count(), 0);
 }
@@ -266,11 +262,11 @@ void EverydayEditingTest::copyTakesTheWholeTextOfANarrowBox() {
 void EverydayEditingTest::copyAllResultsTakesThePanel() {
     WindowDriver driver;
     driver.type("100");
-    driver.click(1192);
+    driver.click(varnock::kVswrForwardEnter);
     driver.type("4");
-    driver.click(1197);
-    driver.click(1191);
-    choose(driver, 1199, BoxMenu::kCopyAllResults);
+    driver.click(varnock::kVswrReflectedEnter);
+    driver.click(varnock::kVswrCalculate);
+    choose(driver, varnock::kVswrZmaxBox, BoxMenu::kCopyAllResults);
     QCOMPARE(clipboard().text(), QStringLiteral("Forward Power: 100\n"
                                                 "Reflected Power: 4\n"
                                                 "VSWR: 1.5\n"
@@ -284,11 +280,11 @@ void EverydayEditingTest::pasteFromTheDisplaysMenu() {
     WindowDriver driver;
     driver.type("9=");
     clipboard().setText(QStringLiteral("-2.5e1"));
-    choose(driver, kDisplay, BoxMenu::kPaste);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("-2.5e1"));
+    choose(driver, varnock::kDisplay, BoxMenu::kPaste);
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("-2.5e1"));
     clipboard().setText(QStringLiteral("abc"));
-    choose(driver, kDisplay, BoxMenu::kPaste);
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("-2.5e1"));
+    choose(driver, varnock::kDisplay, BoxMenu::kPaste);
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("-2.5e1"));
     QCOMPARE(driver.beeps.count(), 1);
 }
 

@@ -20,6 +20,7 @@
 #include "FrameBox.h"
 #include "NumberBox.h"
 #include "TestMain.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace {
@@ -231,8 +232,8 @@ void HighDpiTest::displayHoldsTheWidestNumber() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QString widest = QString::fromLatin1("-1.23456789012346e-308");
-    window.setBoxText(varnock::kDisplayBox, widest.toStdString());
-    auto* display = qobject_cast<QLineEdit*>(window.controlWidget(varnock::kDisplayBox));
+    window.setBoxText(varnock::kDisplay, widest.toStdString());
+    auto* display = qobject_cast<QLineEdit*>(window.controlWidget(varnock::kDisplay));
     QCOMPARE(display->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     // The cursor stands after the last digit; the first one is in sight. (A
     // line edit places its text when it paints.)
@@ -249,9 +250,10 @@ void HighDpiTest::longNumbersShowTheirLeadingDigits() {
     CalcWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* box = qobject_cast<NumberBox*>(window.controlWidget(1203));  // Zmin, a narrow box
+    auto* box = qobject_cast<NumberBox*>(
+        window.controlWidget(varnock::kVswrZminBox));  // Zmin, a narrow box
     const QString longNumber = QString::fromLatin1("-33.3333333333333e+100");
-    window.setBoxText(1203, longNumber.toStdString());
+    window.setBoxText(varnock::kVswrZminBox, longNumber.toStdString());
     QVERIFY(box->fontMetrics().horizontalAdvance(longNumber) > box->width());
     QCOMPARE(box->text(), longNumber);
     QCOMPARE(box->cursorPosition(), 0);
@@ -262,7 +264,7 @@ void HighDpiTest::longNumbersShowTheirLeadingDigits() {
     QVERIFY2(shown.startsWith(QStringLiteral("-3.33")) && shown.endsWith(QStringLiteral("e+101")),
              qPrintable(shown));
 
-    window.setBoxText(1203, "33.3");
+    window.setBoxText(varnock::kVswrZminBox, "33.3");
     QCOMPARE(box->shownText(), QStringLiteral("33.3"));
 }
 

@@ -22,20 +22,13 @@
 #include "WindowDriver.h"
 #include "console/Command.h"
 #include "console/Session.h"
+#include "form/ControlIds.h"
 #include "form/FormRecord.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 #include "ui/Strings.h"
 
 namespace {
-
-constexpr int kDisplay = 1007;
-constexpr int kPad = 1221;
-constexpr int kClearEntry = 1122;  // "CL&R"
-constexpr int kClearAll = 1012;    // "&CLEAR ALL"
-constexpr int kHelpKey = 1120;     // a "?" of the path-loss panel
-constexpr int kRadians = 1025;
-constexpr int kDegrees = 1024;
 
 // Qt shows an animated click for 100 ms; anything deferred behind it, and
 // the pressed look that replaces it, has run by then.
@@ -76,7 +69,7 @@ QList<int> markControls() {
     for (const varnock::RadioGroup& group : varnock::radioGroups()) {
         for (int id : group.members) ids << id;
     }
-    ids << varnock::kFringingCheckBox;
+    ids << varnock::kCutFringing;
     return ids;
 }
 
@@ -94,7 +87,7 @@ QStringList linesOf(const Seen& seen) {
     for (const varnock::FieldBinding& field : varnock::formFields()) {
         lines << QStringLiteral("%1=%2").arg(field.box).arg(seen.text(field.box));
     }
-    lines << QStringLiteral("pad=%1").arg(seen.text(kPad));
+    lines << QStringLiteral("pad=%1").arg(seen.text(varnock::kScratchPad));
     for (int id : markControls()) lines << QStringLiteral("%1:%2").arg(id).arg(seen.mark(id));
     if (seen.focus) lines << QStringLiteral("focus %1").arg(*seen.focus);
     return lines;
@@ -153,7 +146,7 @@ enum class Opener { HelpKey, AboutEntry };
 
 void open(WindowDriver& driver, Opener opener) {
     if (opener == Opener::HelpKey) {
-        driver.click(kHelpKey);
+        driver.click(varnock::kPathLossFrequencyHelp);
         return;
     }
     for (QAction* action : driver.window.systemMenu()->actions()) {
@@ -221,7 +214,7 @@ void KeyboardTest::burstOfKeysEndsAsInTheConsole() {
     WindowDriver driver;
     ConsoleRun console;
     if (startInPad) {
-        driver.click(kPad);
+        driver.click(varnock::kScratchPad);
         console.run("focus 1221");
     }
     // Each key goes to whatever holds the focus, without the event loop
@@ -241,11 +234,11 @@ void KeyboardTest::burstOfKeysEndsAsInTheConsole() {
 
 void KeyboardTest::spaceActsWhenPressed_data() {
     QTest::addColumn<int>("focused");
-    QTest::newRow("CL&R") << kClearEntry;
+    QTest::newRow("CL&R") << varnock::kClearEntry;
     QTest::newRow("=") << varnock::defaultButtonId();
-    QTest::newRow("radio button") << kRadians;
-    QTest::newRow("flat toggle") << 1148;
-    QTest::newRow("check box") << int(varnock::kFringingCheckBox);
+    QTest::newRow("radio button") << varnock::kMathRadians;
+    QTest::newRow("flat toggle") << varnock::kPathLossMiles;
+    QTest::newRow("check box") << int(varnock::kCutFringing);
 }
 
 // Space presses the focused control when the key goes down, so that a key
@@ -390,34 +383,35 @@ void KeyboardTest::tabNeverStopsOnAMark() {
 // on degrees, where CLEAR ALL put it.
 void KeyboardTest::spaceAfterTabNeverSwitchesAMode() {
     WindowDriver driver;
-    driver.click(kRadians);
-    driver.click(kClearAll);
+    driver.click(varnock::kMathRadians);
+    driver.click(varnock::kClearAll);
     driver.type("5");
     driver.press(Qt::Key_Tab);
     driver.press(Qt::Key_Space);
-    QVERIFY(driver.isChecked(kDegrees));
-    QVERIFY(!driver.isChecked(kRadians));
-    QCOMPARE(driver.text(kDisplay), QStringLiteral("5"));
+    QVERIFY(driver.isChecked(varnock::kMathDegrees));
+    QVERIFY(!driver.isChecked(varnock::kMathRadians));
+    QCOMPARE(driver.text(varnock::kDisplay), QStringLiteral("5"));
 }
 
 // A mark that holds the focus still moves it, and its check, within its group
 // with the arrow keys.
 void KeyboardTest::arrowsStillMoveWithinAGroup() {
     WindowDriver driver;
-    driver.click(kDegrees);
+    driver.click(varnock::kMathDegrees);
     driver.press(Qt::Key_Right);
-    QCOMPARE(driver.focus(), driver.control(kRadians));
-    QVERIFY(driver.isChecked(kRadians));
+    QCOMPARE(driver.focus(), driver.control(varnock::kMathRadians));
+    QVERIFY(driver.isChecked(varnock::kMathRadians));
     driver.press(Qt::Key_Left);
-    QCOMPARE(driver.focus(), driver.control(kDegrees));
-    QVERIFY(driver.isChecked(kDegrees));
+    QCOMPARE(driver.focus(), driver.control(varnock::kMathDegrees));
+    QVERIFY(driver.isChecked(varnock::kMathDegrees));
 }
 
 void KeyboardTest::keyboardMenuOpensAtTheFocus_data() {
     QTest::addColumn<int>("focused");
     QTest::addColumn<QString>("how");
 
-    const int focusable[] = {varnock::defaultButtonId(), kClearAll, 1180, kPad};
+    const int focusable[] = {varnock::defaultButtonId(), varnock::kClearAll,
+                             varnock::kPowerForOutput, varnock::kScratchPad};
     for (int id : focusable) {
         for (const char* how : {"Menu", "Shift+F10", "context menu event"}) {
             QTest::addRow("%d, %s", id, how) << id << how;

@@ -19,14 +19,12 @@
 #include "TestMain.h"
 #include "WindowDriver.h"
 #include "app/Routing.h"
+#include "form/ControlIds.h"
 #include "form/NumberText.h"
 #include "ui/Layout.h"
 #include "ui/Strings.h"
 
 namespace {
-
-constexpr int kCloseButton = 58112;
-constexpr int kDisplay = 1007;
 
 struct KeyStroke {
     Qt::Key key;
@@ -119,15 +117,15 @@ private:
 
     QString click(WindowDriver& driver, bool& closes) {
         const int id = m_controls[pick(m_controls.size())];
-        if (id == kCloseButton && pick(10) != 0) return click(driver, closes);  // rarely
-        closes = id == kCloseButton;
+        if (id == varnock::kCloseButton && pick(10) != 0) return click(driver, closes);  // rarely
+        closes = id == varnock::kCloseButton;
         driver.click(id);
         return QStringLiteral("click %1").arg(id);
     }
 
     QString doubleClick(WindowDriver& driver) {
-        int id = kCloseButton;
-        while (id == kCloseButton) id = m_controls[pick(m_controls.size())];
+        int id = varnock::kCloseButton;
+        while (id == varnock::kCloseButton) id = m_controls[pick(m_controls.size())];
         QWidget* widget = driver.control(id);
         QTest::mouseDClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
         return QStringLiteral("double click %1").arg(id);
@@ -138,7 +136,7 @@ private:
         const bool pressesButton = stroke.key == Qt::Key_Return || stroke.key == Qt::Key_Enter ||
                                    stroke.key == Qt::Key_Space;
         closes = stroke.key == Qt::Key_Escape ||
-                 (pressesButton && driver.focus() == driver.control(kCloseButton));
+                 (pressesButton && driver.focus() == driver.control(varnock::kCloseButton));
         driver.press(stroke.key, stroke.modifiers);
         return QStringLiteral("key %1").arg(QLatin1String(stroke.name));
     }
@@ -214,8 +212,8 @@ QString brokenRules(const WindowDriver& driver, const std::map<QWidget*, int>& r
     if (auto box = readOnlyBoxes.find(driver.focus()); box != readOnlyBoxes.end()) {
         broken += QStringLiteral("  the focus rests on the read-only box %1\n").arg(box->second);
     }
-    if (driver.text(kDisplay).size() > qsizetype(varnock::kMaxBoxText)) {
-        broken += QStringLiteral("  the display reads %1\n").arg(driver.text(kDisplay));
+    if (driver.text(varnock::kDisplay).size() > qsizetype(varnock::kMaxBoxText)) {
+        broken += QStringLiteral("  the display reads %1\n").arg(driver.text(varnock::kDisplay));
     }
     return broken;
 }

@@ -11,6 +11,7 @@
 #include "RefusalFlash.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
+#include "form/ControlIds.h"
 #include "form/NumberText.h"
 
 namespace {
@@ -87,10 +88,10 @@ void RefusalFlashTest::everyRefusalShows_data() {
         << QString(int(varnock::kMaxBoxText), QLatin1Char('0')) << 0;
     // From sixteen integer digits on, the display shows exponent notation.
     QTest::newRow("a digit in exponent notation") << QString(17, QLatin1Char('1')) << 0;
-    QTest::newRow("a click into a read-only box") << QString() << 1118;
-    QTest::newRow("a click into the display") << QString() << int(varnock::kDisplayBox);
-    QTest::newRow("the pad's Exit") << QString() << 1223;
-    QTest::newRow("the pad's Clear") << QString() << 1224;
+    QTest::newRow("a click into a read-only box") << QString() << varnock::kPathLossBox;
+    QTest::newRow("a click into the display") << QString() << int(varnock::kDisplay);
+    QTest::newRow("the pad's Exit") << QString() << varnock::kPadExit;
+    QTest::newRow("the pad's Clear") << QString() << varnock::kPadClear;
 }
 
 void RefusalFlashTest::everyRefusalShows() {

@@ -12,6 +12,7 @@
 #include "StayOnTop.h"
 #include "TestMain.h"
 #include "WindowDriver.h"
+#include "form/ControlIds.h"
 #include "ui/SystemMenu.h"
 
 namespace {
@@ -103,7 +104,7 @@ void StayOnTopTest::theMenuSwitchesItDuringTheModalRun() {
                                 "off not asked clear shown at the same place yes"}));
     QCOMPARE(window.result(), int(QDialog::Rejected));
     // The window still shows what was typed before the switching.
-    QCOMPARE(qobject_cast<QLineEdit*>(window.controlWidget(varnock::kDisplayBox))->text(),
+    QCOMPARE(qobject_cast<QLineEdit*>(window.controlWidget(varnock::kDisplay))->text(),
              QStringLiteral("42"));
 }
 

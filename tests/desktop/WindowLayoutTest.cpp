@@ -23,6 +23,7 @@
 #include "Glyphs.h"
 #include "TestMain.h"
 #include "app/Routing.h"
+#include "form/ControlIds.h"
 #include "ui/AboutLayout.h"
 #include "ui/Layout.h"
 #include "ui/Strings.h"
@@ -115,19 +116,23 @@ void WindowLayoutTest::everyControlIsBuiltFromTheTable() {
     }
     QCOMPARE(window.controlWidget(4242), nullptr);
     // The hidden boxes keep the numbers the calculator writes into them.
-    window.setBoxText(1153, "2.5");
-    QCOMPARE(window.boxText(1153), std::string("2.5"));
+    window.setBoxText(varnock::kOperandBox, "2.5");
+    QCOMPARE(window.boxText(varnock::kOperandBox), std::string("2.5"));
 }
 
 void WindowLayoutTest::accessibleNamesDescribeEachControl() {
     CalcWindow window;
-    QCOMPARE(window.controlWidget(1007)->accessibleName(), QStringLiteral("Display"));
-    QCOMPARE(window.controlWidget(1012)->accessibleName(), QStringLiteral("CLEAR ALL"));
-    QCOMPARE(window.controlWidget(1122)->accessibleName(), QStringLiteral("CLR"));
-    QCOMPARE(window.controlWidget(1114)->accessibleName(), QStringLiteral("Frequency"));
-    QCOMPARE(window.controlWidget(1158)->accessibleName(), QStringLiteral("Power Ratio (dB)"));
-    QCOMPARE(window.controlWidget(1221)->accessibleName(), QStringLiteral("Scratch Pad"));
-    QCOMPARE(window.controlWidget(1110)->accessibleName(), QStringLiteral("7"));
+    QCOMPARE(window.controlWidget(varnock::kDisplay)->accessibleName(), QStringLiteral("Display"));
+    QCOMPARE(window.controlWidget(varnock::kClearAll)->accessibleName(),
+             QStringLiteral("CLEAR ALL"));
+    QCOMPARE(window.controlWidget(varnock::kClearEntry)->accessibleName(), QStringLiteral("CLR"));
+    QCOMPARE(window.controlWidget(varnock::kPathLossFrequencyBox)->accessibleName(),
+             QStringLiteral("Frequency"));
+    QCOMPARE(window.controlWidget(varnock::kPowerRatioBox)->accessibleName(),
+             QStringLiteral("Power Ratio (dB)"));
+    QCOMPARE(window.controlWidget(varnock::kScratchPad)->accessibleName(),
+             QStringLiteral("Scratch Pad"));
+    QCOMPARE(window.controlWidget(varnock::kTwinDigit7)->accessibleName(), QStringLiteral("7"));
     for (const varnock::ControlSpec& row : varnock::controls()) {
         const bool named = row.id != varnock::kUnaddressed && row.isVisible() &&
                            row.kind != varnock::ControlKind::GroupBox;
@@ -274,8 +279,8 @@ void WindowLayoutTest::operatorGlyphsAreDistinctVectorDrawings() {
     // high-density screen.
     const QPixmap sharp = glyphIcon(Glyph::Plus).pixmap(QSize(16, 16), 2.0);
     QCOMPARE(sharp.size(), QSize(32, 32));
-    QCOMPARE(operatorFace(1151), std::optional<Glyph>(Glyph::Multiply));
-    QCOMPARE(operatorFace(1082), std::nullopt);
+    QCOMPARE(operatorFace(varnock::kMathMultiply), std::optional<Glyph>(Glyph::Multiply));
+    QCOMPARE(operatorFace(varnock::kDigit7), std::nullopt);
 }
 
 void WindowLayoutTest::readOnlyBoxesStandApartFromThePadInAnyTheme() {
@@ -292,8 +297,9 @@ void WindowLayoutTest::readOnlyBoxesStandApartFromThePadInAnyTheme() {
             QCOMPARE(baseOf(route.id), window.palette().color(QPalette::Window));
         }
         // Text stays readable on the tint.
-        const QColor text = window.controlWidget(1118)->palette().color(QPalette::Text);
-        QVERIFY(std::abs(text.lightness() - baseOf(1118).lightness()) > 100);
+        const QColor text =
+            window.controlWidget(varnock::kPathLossBox)->palette().color(QPalette::Text);
+        QVERIFY(std::abs(text.lightness() - baseOf(varnock::kPathLossBox).lightness()) > 100);
     }
     QApplication::setPalette(original);
     QApplication::processEvents();

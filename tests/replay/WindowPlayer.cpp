@@ -19,6 +19,7 @@
 #include <variant>
 
 #include "BoxMenu.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
 #include "ui/SystemMenu.h"

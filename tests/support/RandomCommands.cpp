@@ -5,13 +5,12 @@
 #include <string_view>
 
 #include "console/WindowRules.h"
+#include "form/ControlIds.h"
 #include "ui/BoxNames.h"
 #include "ui/Layout.h"
 
 namespace varnock::testing {
 namespace {
-
-constexpr int kCloseButton = 58112;
 
 // The keys a command may press, the closing Escape apart.
 // clang-format off
@@ -20,7 +19,7 @@ constexpr std::array<std::string_view, 22> kKeys = {
     "Return", "Return", "Backspace", "Backspace", "Delete", "5"};
 // clang-format on
 
-// The lines a run repeats: digits by key and by mouse ("0" is 1091), the point.
+// The lines a run repeats: digits by key and by mouse (the "0" key), the point.
 constexpr std::array<std::string_view, 5> kRunLines = {"key 0", "key 7", "click 1091", "key .",
                                                        "key 9"};
 

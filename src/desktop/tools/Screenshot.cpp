@@ -17,6 +17,7 @@
 #include "CalcApp.h"
 #include "CalcWindow.h"
 #include "DarkPalette.h"
+#include "form/ControlIds.h"
 #include "ui/Layout.h"
 
 namespace {
@@ -30,11 +31,15 @@ struct Step {
 // A 2 m repeater 25 km away: path loss, line of sight from a 30 m mast, the
 // antenna length, and the VSWR of the feed line.
 constexpr Step kExample[] = {
-    {"146.52", 1116}, {"25", 1117}, {"", 1119},  // path loss
-    {"30", 1127},                                // line of sight
-    {"146.52", 1143},                            // antenna length
-    {"100", 1192},    {"4", 1197},  {"", 1191},  // VSWR
-    {"250", 1000},                               // 250 mW in dBm
+    {"146.52", varnock::kPathLossFrequencyEnter},
+    {"25", varnock::kPathLossDistanceEnter},
+    {"", varnock::kPathLossCalculate},        // path loss
+    {"30", varnock::kSightHeightEnter},       // line of sight
+    {"146.52", varnock::kCutFrequencyEnter},  // antenna length
+    {"100", varnock::kVswrForwardEnter},
+    {"4", varnock::kVswrReflectedEnter},
+    {"", varnock::kVswrCalculate},       // VSWR
+    {"250", varnock::kMilliwattsToDbm},  // 250 mW in dBm
 };
 
 constexpr const char* kNote = "Repeater input 146.52 MHz\nfeed line checked";

@@ -31,8 +31,8 @@ struct OpenCalculator {
 void DigitKey(benchmark::State& state) {
     OpenCalculator calc;
     for (auto _ : state) {
-        calc.dialog.OnClicked(kDigit1);      // "1"
-        calc.dialog.OnClicked(kClearEntry);  // "CL&R", so the text stays short
+        calc.dialog.OnClicked(varnock::kDigit1);      // "1"
+        calc.dialog.OnClicked(varnock::kClearEntry);  // "CL&R", so the text stays short
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
@@ -40,10 +40,10 @@ BENCHMARK(DigitKey);
 
 void Conversion(benchmark::State& state) {
     OpenCalculator calc;
-    calc.dialog.OnClicked(kDigit2);  // "2"
+    calc.dialog.OnClicked(varnock::kDigit2);  // "2"
     for (auto _ : state) {
-        calc.dialog.OnClicked(kMilliwattsToDbm);  // "mW to dBm"
-        calc.dialog.OnClicked(kDbmToMilliwatts);  // "dBm to mW"
+        calc.dialog.OnClicked(varnock::kMilliwattsToDbm);  // "mW to dBm"
+        calc.dialog.OnClicked(varnock::kDbmToMilliwatts);  // "dBm to mW"
     }
     state.SetItemsProcessed(state.iterations() * 2);
 }
@@ -51,7 +51,7 @@ BENCHMARK(Conversion);
 
 void ClearAll(benchmark::State& state) {
     OpenCalculator calc;
-    for (auto _ : state) calc.dialog.OnClicked(kClearAll);
+    for (auto _ : state) calc.dialog.OnClicked(varnock::kClearAll);
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(ClearAll);
@@ -59,11 +59,12 @@ BENCHMARK(ClearAll);
 void BeamTiltCalculate(benchmark::State& state) {
     OpenCalculator calc;
     // Height 100, beamwidth 10, tilt 8.
-    for (int key : {kDigit1, kDigit0, kDigit0, kTiltHaatEnter, kDigit1, kDigit0,
-                    kTiltBeamwidthEnter, kDigit8, kTiltDowntiltEnter}) {
+    for (int key : {varnock::kDigit1, varnock::kDigit0, varnock::kDigit0, varnock::kTiltHaatEnter,
+                    varnock::kDigit1, varnock::kDigit0, varnock::kTiltBeamwidthEnter,
+                    varnock::kDigit8, varnock::kTiltDowntiltEnter}) {
         calc.dialog.OnClicked(key);
     }
-    for (auto _ : state) calc.dialog.OnClicked(kTiltCalculate);
+    for (auto _ : state) calc.dialog.OnClicked(varnock::kTiltCalculate);
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BeamTiltCalculate);

@@ -151,8 +151,11 @@ private:
     QList<Update> m_updates;
 };
 
-// Steps of a user, one a word: "12.5" types on the keyboard, "#1000" clicks
-// the control of that identifier, "pad:abc" types into the scratch pad.
+// The step that clicks a control: "#" and its identifier.
+QString clickStep(int id) { return QStringLiteral("#%1").arg(id); }
+
+// Steps of a user, one a word: "12.5" types on the keyboard, a click step
+// clicks its control, "pad:abc" types into the scratch pad.
 void perform(WindowDriver& driver, const QString& steps) {
     for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
         if (step.startsWith(u'#')) {
@@ -323,24 +326,40 @@ void AccessibilityTest::newTextsAreReportedWithoutTheFocus_data() {
         QList<int> changed;
     };
     const int display = varnock::kDisplay;
-    const QString lossWorkedOut = QStringLiteral("100 #1116 10 #1117 #1119");
+    const QString enterLoss = QStringLiteral("100 %1 10 %2")
+                                  .arg(clickStep(varnock::kPathLossFrequencyEnter),
+                                       clickStep(varnock::kPathLossDistanceEnter));
+    const QString lossWorkedOut =
+        enterLoss + QLatin1Char(' ') + clickStep(varnock::kPathLossCalculate);
     const Case cases[] = {
         {"a digit", "", "7", {display}},
         {"the point", "7", ".", {display}},
         {"a zero after the point", "7.", "0", {display}},
-        {"a conversion key", "100", "#1000", {display}},
-        {"an Enter key", "5", "#1116", {display, varnock::kPathLossFrequencyBox}},
-        {"a compute key", "100 #1116 10 #1117", "#1119", {varnock::kPathLossBox}},
-        {"a units option", lossWorkedOut, "#1148", {varnock::kPathLossBox}},
+        {"a conversion key", "100", clickStep(varnock::kMilliwattsToDbm), {display}},
+        {"an Enter key",
+         "5",
+         clickStep(varnock::kPathLossFrequencyEnter),
+         {display, varnock::kPathLossFrequencyBox}},
+        {"a compute key",
+         enterLoss,
+         clickStep(varnock::kPathLossCalculate),
+         {varnock::kPathLossBox}},
+        {"a units option",
+         lossWorkedOut,
+         clickStep(varnock::kPathLossMiles),
+         {varnock::kPathLossBox}},
         {"CLEAR ALL after results",
          lossWorkedOut,
-         "#1012",
+         clickStep(varnock::kClearAll),
          {varnock::kPathLossFrequencyBox, varnock::kPathLossDistanceBox, varnock::kPathLossBox}},
-        {"CLEAR ALL with nothing to clear", "", "#1012", {}},
-        {"the same result again", lossWorkedOut, "#1119", {}},
+        {"CLEAR ALL with nothing to clear", "", clickStep(varnock::kClearAll), {}},
+        {"the same result again", lossWorkedOut, clickStep(varnock::kPathLossCalculate), {}},
         {"a second point", "7.", ".", {}},
         {"a digit past the longest entry", kLongestEntry, "1", {}},
-        {"the scratch pad's Clear", "pad:abc", "#1224", {varnock::kScratchPad}},
+        {"the scratch pad's Clear",
+         "pad:abc",
+         clickStep(varnock::kPadClear),
+         {varnock::kScratchPad}},
     };
     for (const Case& row : cases) {
         QTest::newRow(row.name) << row.before << row.steps << row.changed;
@@ -397,12 +416,14 @@ void AccessibilityTest::refusalsAreReportedAsAlerts_data() {
         {"a digit past the longest entry", kLongestEntry, "1", 1},
         {"a zero past the longest entry", kLongestEntry, "0", 1},
         {"a digit after the exponent", "1111111111111111", "1", 1},
-        {"a click into the display", "", "#1007", 1},
-        {"clicks into two result boxes", "", "#1118 #1189", 2},
+        {"a click into the display", "", clickStep(varnock::kDisplay), 1},
+        {"clicks into two result boxes", "",
+         clickStep(varnock::kPathLossBox) + QLatin1Char(' ') + clickStep(varnock::kVswrForwardBox),
+         2},
         {"digits and a result", "", "12*3=", 0},
         {"the longest entry itself", "", kLongestEntry, 0},
         // A message box tells of itself; the window adds no alert of its own.
-        {"a conversion refused with a message", "", "#1000", 0},
+        {"a conversion refused with a message", "", clickStep(varnock::kMilliwattsToDbm), 0},
     };
     for (const Case& row : cases) {
         QTest::newRow(row.name) << row.before << row.steps << row.refusals;

@@ -14,6 +14,7 @@
 #include <QToolTip>
 
 #include "CalcWindow.h"
+#include "FontStep.h"
 #include "NumberBox.h"
 #include "RenderingChecks.h"
 #include "TestMain.h"
@@ -51,20 +52,6 @@ QList<int> shownBoxes() {
 NumberBox* boxOf(const CalcWindow& window, int id) {
     return qobject_cast<NumberBox*>(window.controlWidget(id));
 }
-
-// Sets the application font some points larger for the life of the object.
-class FontStep {
-public:
-    explicit FontStep(int points) : m_original(QApplication::font()) {
-        QFont font = m_original;
-        font.setPointSizeF(font.pointSizeF() + points);
-        QApplication::setFont(font);
-    }
-    ~FontStep() { QApplication::setFont(m_original); }
-
-private:
-    QFont m_original;
-};
 
 // The tooltip the box shows when the pointer rests on it, or an empty text
 // when it shows none.

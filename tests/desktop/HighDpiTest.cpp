@@ -17,6 +17,7 @@
 
 #include "AboutDlg.h"
 #include "CalcWindow.h"
+#include "FontStep.h"
 #include "FrameBox.h"
 #include "NumberBox.h"
 #include "TestMain.h"
@@ -146,20 +147,6 @@ QStringList overlaps(const QWidget& dialog) {
     }
     return found;
 }
-
-// Sets the application font one point larger for the life of the object.
-class FontStep {
-public:
-    explicit FontStep(int points) : m_original(QApplication::font()) {
-        QFont font = m_original;
-        font.setPointSizeF(font.pointSizeF() + points);
-        QApplication::setFont(font);
-    }
-    ~FontStep() { QApplication::setFont(m_original); }
-
-private:
-    QFont m_original;
-};
 
 void addFontSteps() {
     QTest::addColumn<int>("points");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a benchmark's subject as a child process and measures it from the
 // moment before it is started to the moment it has ended.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console replaying long scripts of mixed commands: commands per second
 // and peak resident memory, for scripts of different lengths, so that memory
 // that grows with the script shows.

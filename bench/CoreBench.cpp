@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the calculator's own operations take, without any window system.
 #include <benchmark/benchmark.h>
 

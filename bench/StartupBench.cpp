@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the calculator against the floor of any Qt Widgets program:
 // the time from process start to the first painted frame of its window, and
 // the peak resident memory, over repeated runs of each program in turn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens one window and prints when each step of its start-up was reached,
 // one "STEP NS" line each, NS being CLOCK_MONOTONIC in nanoseconds; once the
 // window's first frame has been painted it prints "painted NS" and quits.

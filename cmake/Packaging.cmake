@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the installed tree:
 #   cpack --config <build-dir>/CPackConfig.cmake -B <output-dir>
 # (tools/package.sh does it from a release build). The libraries it needs are

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything (installing what is missing) and runs every benchmark:
 # the core's handlers, the console replaying long scripts, and start-up to the
 # first painted frame against a one-label Qt program, on the offscreen

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the console: libFuzzer feeds arbitrary bytes to the console program
 # as its input, under AddressSanitizer and UndefinedBehaviorSanitizer, starting
 # from the committed corpus. Any crash, hang, leak or sanitizer report stops

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds (installing what is missing) and makes the Debian package
 # varnock_<version>_<arch>.deb in build/package/. Install it with
 #   sudo apt-get install ./build/package/varnock_*.deb

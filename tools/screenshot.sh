@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refreshes the pictures of the window in docs/: screenshot.png at the
 # ordinary scale, screenshot@2x.png as a 4K screen shows it and
 # screenshot-dark.png in a dark desktop theme. Builds first (installing what

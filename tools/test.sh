@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything (installing what is missing) and runs every test headless:
 # first the normal build, then a minute of fuzzing the console, last every
 # test again under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Copy and "Copy All Results" take from the boxes: their whole texts,
 // never a shortened rendering, named as the window shows them.
 #include "app/CalcDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's logic: the form record, what the window shows, and one
 // handler per control notification. Each act of the user comes in through one
 // of the public entry points below, changes the state, and ends with one
@@ -220,7 +221,6 @@ protected:
     // A refused in-place or "Enter" key: the message, then the display
     // cleared; the entry flags stay as they were.
     void RefuseInput(std::string_view message);
-
 
     void ShowExclamation(std::string_view message);
     void ShowHelp(std::string_view text);

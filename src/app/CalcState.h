@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows, held by the calculator itself: the text of every
 // box, the caption of every label and the mark of every radio button and the
 // check box. The calculator reads and writes only this copy; the front ends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which operation of the main window runs for which control notification.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's commands, one a line, and how a line becomes one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What performs the console's commands: the console's own session, or a
 // front end that plays them on another window. The rules that decide whether
 // a command names something it can act on live here too, so that every

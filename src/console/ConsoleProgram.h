@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console program: runs the commands of its inputs on one target,
 // reports every line that is not a command, and gives the exit status.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "console/ConsoleWindow.h"
 
 #include "ui/Platform.h"

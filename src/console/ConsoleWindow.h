@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window without a window system: it shows the calculator's state
 // as the dump reads it, holds the focus, and prints what a person would see
 // or hear happen as one line per event.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts as the console prints them: JSON strings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads input lines through a fixed buffer, so that memory stays bounded
 // whatever the input holds: a line longer than the limit is read to its end
 // but only its start is kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines the console prints: one per event, and the dump of the window.
 // Every player of the console's commands prints through these, so that the
 // same state always reads the same.

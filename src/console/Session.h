@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's main window driven by console commands, the way the
 // desktop platform drives it for a person with mouse and keyboard.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Just enough UTF-8 for the console: checking input lines, stepping over
 // characters of the scratch pad, and cutting long words for messages.
 #pragma once

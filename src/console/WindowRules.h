@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window system does on its own around the calculator's operations,
 // which the desktop window gets from its toolkit and the console imitates:
 // which controls take clicks and the focus, where the focus starts, and which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnock-console: the calculator driven by text commands, one a line, from
 // standard input or from the files named as arguments, in order.
 #include <iostream>

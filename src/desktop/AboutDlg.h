@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: names the calculator and its version. Built from the About
 // layout table; it exchanges nothing with the main window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tells assistive tools, such as screen readers, beyond what
 // Qt's widgets tell them of themselves.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The context menu of the boxes that only the calculator writes (the
 // display and the result and input boxes): "Copy" takes the box's whole
 // text, "Copy All Results" one line per box of its panel, and on the display

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application: one per process. It runs the main window modally; when
 // the window closes, the program ends.
 #pragma once

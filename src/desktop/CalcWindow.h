@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's main window: a fixed dialog built from the control table,
 // which draws the calculator's (CCalcDlg's) state as it changes and passes
 // the user's clicks, focus changes, keys and pad edits back to it.

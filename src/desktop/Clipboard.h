@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's clipboard as the calculator uses it: plain text only.
 #pragma once
 

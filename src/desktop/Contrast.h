@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far two colours stand apart, as the web's accessibility guidelines
 // measure it (relative luminance, and a ratio from 1:1 to 21:1), and the
 // colours the window draws its lines and pictures in: each taken from the

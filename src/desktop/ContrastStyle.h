@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's style with the lines that the user must see drawn in
 // colours that stand out from what lies round them, in any theme: the border
 // of every box and the frame that marks the keyboard focus, which keys show

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widgets for the rows of a control table: one widget per control, named
 // "control<ID>", with its caption, focus behaviour and accessible name. The
 // window places the widgets and wires their notifications.

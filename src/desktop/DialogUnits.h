@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog units to pixels for one font: a horizontal unit is a quarter of the
 // font's average character width, a vertical unit an eighth of its height,
 // so that a layout drawn in dialog units grows and shrinks with the font.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of everyday editing outside the scratch pad: Ctrl+C and
 // Ctrl+Insert copy the display, Ctrl+V and Shift+Insert paste a number into
 // it, Backspace edits the number being typed and Delete clears the entry as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A frame around a group of controls: an etched line with an optional title
 // on its top edge, the line running through the middle of the title. It only
 // decorates, and draws itself with a few fills and one line of text, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's pictures, drawn as vectors so that they stay crisp at any
 // size and screen scale: the operator key faces, the application icon (the
 // SVG drawing data/icons/org.tolvane.Varnock.svg) and the About box picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons pressed from the keyboard act at once, in the order the keys came.
 // Qt answers a button's mnemonic (and, in a message box, its letter alone)
 // with an animated click whose operation runs about 100 ms later, and clicks

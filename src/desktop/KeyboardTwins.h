@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys that run the keypad's hidden twin buttons: 0-9 . + - * / = on the
 // main keyboard or the numeric keypad, with or without Alt.
 #pragma once

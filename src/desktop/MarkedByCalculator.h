@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A radio button or check box whose mark only the calculator moves. A click
 // still reaches the calculator, which moves the marks of the click's group
 // (or toggles the check box) and has the window draw them; the button itself

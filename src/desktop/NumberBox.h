@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A single-line box for numbers that never shows its text cut off: when the
 // text is wider than the box, the box draws a shorter rendering of it that
 // fits, with a mark where digits are left out (see TextFitting.h). text()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A band along the window's edge that lights up for a moment whenever the
 // calculator refuses a key with a beep, so that a user who cannot hear the
 // beep, or whose speaker is muted, still sees the refusal. The band lies in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window font's size at which the window fits the screen it opens on.
 // The window grows with the desktop's font; on a small screen a large font
 // would push its lower rows off the screen, out of reach. The font then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping a window above the others, switched on and off while it is open.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A radio button, or a push button drawn as one, whose focus policy stays as
 // the window set it. Qt gives a radio button of an exclusive group a Tab stop
 // of its own once it has held the focus (and takes the Tab stops of its

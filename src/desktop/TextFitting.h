@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a box draws when its text is wider than the box: a shorter rendering
 // that fits, never the text silently cut at the edge. The box's text itself
 // stays whole; only its drawing changes.

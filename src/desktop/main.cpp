@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Varnock, the Tolvane Calculator. The command line is ignored.
 #include "CalcApp.h"
 

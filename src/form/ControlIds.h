@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The identifiers of the calculator's controls, grouped by panel in the
 // order of the control table. The console protocol names controls by these
 // numbers, and the record binds its boxes by them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's whole numeric state: 29 numbers, each shown in one box.
 // Values flow one way, from the record to the boxes; nothing reads a box
 // back into the record.

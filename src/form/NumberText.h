@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How numbers become box text and box text becomes numbers.
 #pragma once
 

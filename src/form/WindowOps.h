@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the calculator asks of its window. The desktop window and the console
 // each implement it; the calculator keeps what the window shows itself and
 // reaches the screen only through this.

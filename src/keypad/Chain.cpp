@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four-function chain: immediate execution, left to right.
 #include "app/CalcDlg.h"
 

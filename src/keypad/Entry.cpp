@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad's number entry: digits, point, sign and the two clear keys.
 #include "app/CalcDlg.h"
 #include "form/ControlIds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which clipboard texts the display takes as a pasted number.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Length to cut an antenna element: a fraction of the wavelength, in
 // centimetres or inches, optionally 5 % shorter for capacitive fringing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a down-tilted antenna's vertical beam meets the ground.
 #include "panels/BeamTilt.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dB levels: milliwatts or watts and dBm; microvolts, millivolts or volts
 // and dBmV.
 #pragma once

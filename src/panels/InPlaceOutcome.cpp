@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting an in-place key's outcome into the display.
 #include "panels/InPlaceOutcome.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an in-place key makes of the display's number: the number that
 // replaces it, or the message that refuses it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Distance to the radio horizon from an antenna height.
 #pragma once
 

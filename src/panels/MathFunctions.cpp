@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scientific functions of the display, with the degrees/radians mode.
 #include "panels/MathFunctions.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scientific functions of the display's number, with the angle mode.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Free space path loss from a frequency in MHz and a distance in kilometres
 // or miles.
 #include "panels/PathLoss.h"

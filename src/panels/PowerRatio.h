@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two of input power, output power and their ratio in dB give the third.
 #pragma once
 

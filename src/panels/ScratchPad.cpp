@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scratch pad: free text that nothing reads.
 #include "app/CalcDlg.h"
 #include "form/ControlIds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Celsius, Fahrenheit and kelvins; 0 °C is 273.16 K here.
 #include "panels/Temperature.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two unit systems of the radio path and antenna panels: metres with
 // kilometres (or centimetres), or feet with miles (or inches).
 #pragma once

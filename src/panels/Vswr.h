@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Return loss, reflection coefficient, VSWR and the impedance extremes of a
 // 50 ohm line from a wattmeter's forward and reflected readings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wavelength and frequency, frequency and period, frequency units and
 // lengths.
 #pragma once

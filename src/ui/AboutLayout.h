@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box's controls, as a table the desktop window builds from.
 // Rectangles are in dialog units of the box's font, like the main window's.
 #pragma once

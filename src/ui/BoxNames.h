@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a copy names the window's boxes, from the control table: the panel a
 // box belongs to, the caption that names it, and the unit shown beside it.
 #pragma once

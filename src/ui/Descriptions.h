@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each control of the main window does, in plain words and with its
 // units, for those whom a terse caption ("SQR", "Hertz > mHz") would mislead.
 // The desktop shows these as tooltips and hands them to assistive tools; the

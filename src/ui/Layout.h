@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls: one table that the desktop window, the console
 // and the tests all read. Rectangles are in dialog units of the window font.
 #pragma once

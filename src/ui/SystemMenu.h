@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entries of the main window's system menu. The desktop offers them as
 // the window's context menu, since a toolkit window cannot add to the window
 // manager's own menu.

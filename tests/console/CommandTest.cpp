@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How input lines become commands, and which lines are errors.
 #include <gtest/gtest.h>
 

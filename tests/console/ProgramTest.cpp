@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnock-console run as a program on inputs too big or too broken to keep
 // as script files: each bad line is reported and skipped, the session goes
 // on, and memory stays bounded however long a line or an input is.

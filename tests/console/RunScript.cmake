@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs varnock-console on one case and fails on any difference from what the
 # case expects.
 #

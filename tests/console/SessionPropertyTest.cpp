@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random sessions of valid commands. After every single command the
 // window must show only what the calculator's own rules produce: one mark per
 // radio group, every panel box showing its field, a display that reads back

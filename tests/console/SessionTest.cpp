@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform rules that the console takes from the control table, and the
 // limits that keep a session's memory bounded.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 checks and JSON strings: what makes the console's output valid JSON
 // whatever bytes came in.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The antenna and transmission-line panels: beam tilt, power ratio and VSWR,
 // driven by control identifier.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a tilted beam meets the ground, as a pure function of height,
 // beamwidth, tilt and unit.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Copy and "Copy All Results" take from the boxes, and how the control
 // table groups the boxes into panels and names them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's own copy of what the window shows: what it keeps, which
 // changes it reports, and that each act of the user reports them once.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-place unit conversions: dB levels, temperatures, wavelength,
 // frequency and lengths.
 #include <gtest/gtest.h>

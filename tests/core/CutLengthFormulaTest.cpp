@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The antenna's cutting length as a pure function of frequency, fraction,
 // unit and fringing.
 #include <gtest/gtest.h>

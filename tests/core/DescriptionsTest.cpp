@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain-word descriptions cover every control a user meets, name the
 // right keyboard keys, and explain the captions that would mislead.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backspace, Delete and paste on the display, and which acts end the number
 // being typed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that records the beeps, messages and focus moves the calculator
 // asked for, for driving CCalcDlg by control identifier the way the window
 // would; what the boxes show is read from the calculator's own state.

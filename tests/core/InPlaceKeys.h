@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table rows for the keys that replace the display with a result: the
 // scientific functions and the unit conversions. The suites are defined in
 // InPlaceKeysTest.cpp and instantiated with each panel's rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every in-place key has in common: the result replaces the display and
 // finishes the entry; a refusal shows its message over the rejected input,
 // clears the display and leaves the entry as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number entry, the clear keys and the arithmetic chain, by control identifier.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control table, what is derived from it, and the routing.
 #include <gtest/gtest.h>
 

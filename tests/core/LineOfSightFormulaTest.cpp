@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The distance to the radio horizon as a pure function of height and unit.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scientific functions as a pure function of the number and the angle
 // mode.
 #include <gtest/gtest.h>

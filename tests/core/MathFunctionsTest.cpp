@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scientific functions of the display and the degrees/radians mode.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Box texts are what "%.15g" and "%d" print, for every value: the formatter
 // is held to snprintf over the special values, the edges where the format
 // changes, the halfway points of the 15th digit and many seeded values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the tables of the panels' pure functions: numbers as the boxes
 // show them, and an in-place outcome as the user sees it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every panel's "Enter", compute and "?" keys share: how an input is
 // taken from the display or refused, that results come from the panel's box
 // texts, and the help texts.

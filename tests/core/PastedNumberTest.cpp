@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which clipboard texts the display takes as a number, and which it refuses.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The free space path loss as a pure function of frequency, distance and
 // unit.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The power ratio as a pure function of the mode and the two boxes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio path panels: free space path loss, line of sight to the horizon
 // and antenna length cutting, driven by control identifier.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The temperature conversions as a pure function of the display's number.
 #include <gtest/gtest.h>
 

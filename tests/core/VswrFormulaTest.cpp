@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wattmeter's results as a pure function of the two readings.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in the window, read through Qt's accessibility
 // interface: a name and a role for every control, names that follow changing
 // captions, message boxes as alerts with their text, new texts of the boxes

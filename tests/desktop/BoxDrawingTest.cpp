@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers wider than their boxes, on the real window at the screen scale of
 // this run (ctest runs it at QT_SCALE_FACTOR 1, 1.5 and 2) and with the
 // desktop's font one and two points larger: every box draws every kind of

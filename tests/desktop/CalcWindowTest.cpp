@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user meets it: clicks, the focus, the keyboard, radio
 // groups, closing, message boxes, the About box and the scratch pad.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines and pictures the user must see stand at least 3:1 apart from what
 // lies round them: the contrast measure itself, the colours chosen from a
 // palette, and the rendered window in a light and in dark palettes: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy, paste, Backspace and Delete on the window: the keys wherever the
 // focus is, the boxes' context menu, and the scratch pad's own editing.
 #include <QAction>

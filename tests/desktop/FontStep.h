@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sets the application font some points larger for the life of the object,
 // so that a test can open the window as a desktop with a bigger font would.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at the screen scale of this run (ctest runs the test once for
 // each QT_SCALE_FACTOR: 1, 1.5 and 2), with the desktop's font and with that
 // font one point larger: every caption shows whole, every box holds a line of

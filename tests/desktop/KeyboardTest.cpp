@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard on the real window: every key acts at once and in the order
 // typed, however fast the keys come; Tab only ever stops where the layout
 // puts tab stops; the window's menu opens from the keyboard at the control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Watches for modal boxes (message boxes, the About box) while a test drives
 // the window, records what each one showed, and closes it with its OK button,
 // so that code which opens a box does not wait for a user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ten thousand random clicks and key presses on the real window, shown on the
 // offscreen screen, with every message box and About box closed with OK.
 // After every step: each radio group holds exactly one mark, the focus rests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A refusal is seen as well as heard: every beep lights a band along the
 // window's edge for a moment, over nothing the window shows, without moving
 // the focus or changing a text, and steadily where the desktop reduces motion.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a box's drawing of its text must hold, whatever the box and font, for
 // the tests of the fitting itself and of every box of the window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a small screen: the choice of the window font's size against
 // made-up windows, and the real window on the virtual screen of this run
 // (ctest runs the test once on each screen of tests/desktop/screens), at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Stay on Top" in the window menu: off at every start, and switched on and
 // off while the window runs modally, as the program runs it, without ending
 // that run, moving the window or losing what it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tests run under the application object itself, so that they see the
 // same start-up (locale, names, icon) as the program. Run by hand where no
 // display is reachable, they fall back to the offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a text wider than its box is drawn, apart from any widget: measured
 // with made-up fonts, one where every character is one unit wide and one
 // with widths as uneven as a real font's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calculator window shown on the offscreen screen and driven the way a user
 // would: mouse clicks on controls and keys sent to whatever holds the focus.
 #pragma once

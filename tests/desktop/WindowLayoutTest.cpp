@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window and the About box are built from their tables: names,
 // places, stacking, captions that show whole, the pictures, and the start-up
 // that the application object does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as the console's standard input, run the
 // way varnock-console runs it (line reader, parser, session). Besides the
 // sanitizers' findings, it stops on an error output that breaks the

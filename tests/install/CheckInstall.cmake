@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DBUILD_DIR=... -DPREFIX=... -DVERSION=... -DDESKTOP_FILE_VALIDATE=...
 #       -DAPPSTREAMCLI=... -P CheckInstall.cmake
 # Runs "cmake --install" into an empty PREFIX and checks what a Linux desktop

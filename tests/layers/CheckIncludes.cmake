@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file under SOURCE_ROOT includes a header from a folder
 # above its own level, or from another folder of its own level.
 #   cmake -DSOURCE_ROOT=<src> -DLAYERS=<levels> -P CheckIncludes.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the boxes that the window opens while commands are played: each
 // message box and the About box is written as its event line when it
 // shows, and closed as a user would close it, with a click on its OK button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long random sessions run through both programs, varnock-console and
 // varnock-replay (the real window): their outputs must agree line for line.
 // Every script is made of valid commands from a seeded generator, dumps and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console's commands played on the real desktop window as real input:
 // mouse clicks on the controls, keys sent to whatever holds the focus, the
 // context menu that stands for the system menu. What happens is printed in

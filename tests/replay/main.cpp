@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // varnock-replay: the console's commands played on the real desktop window.
 // Reads the commands of the console protocol from standard input or from the
 // files named, performs each as real input to the window's widgets and prints

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets a window test binary run by hand on a machine without a display: when
 // no display server is reachable and no Qt platform was chosen, the window
 // opens on Qt's offscreen platform instead of failing to start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random but valid console commands, chosen from the control table, for the
 // tests that drive long random sessions.
 #pragma once

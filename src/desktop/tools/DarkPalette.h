@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dark palette as dark desktop themes set it for Fusion: dark grey window
 // and keys, near-black boxes, white text and a blue highlight, with the
 // shading colours (light, midlight, mid, dark, shadow) derived from the

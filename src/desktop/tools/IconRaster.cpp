@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG icon to square PNGs in the icon theme's folder layout:
 //   varnock-icon-raster ICON.svg OUTPUT-DIR SIZE...
 // writes OUTPUT-DIR/<SIZE>x<SIZE>/apps/<name of ICON>.png for every size.

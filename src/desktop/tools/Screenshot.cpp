@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of the calculator's main window, for the documentation:
 //   varnock-screenshot [--dark] OUTPUT.png
 // Opens the real window with the program's own start-up, works one bench

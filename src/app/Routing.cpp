@@ -103,32 +103,6 @@ ClickHandler findRoute(std::span<const Route> routes, int id) {
     return nullptr;
 }
 
-// The handlers of one table by row of the control table, so that the lookup
-// on every click and focus change takes constant time.
-class HandlerIndex {
-public:
-    explicit HandlerIndex(std::span<const Route> routes)
-        : m_routes(routes), m_byRow(controls().size(), nullptr) {
-        // Backwards, so that the first route of a control wins as in findRoute().
-        for (auto route = routes.rbegin(); route != routes.rend(); ++route) {
-            if (const ControlSpec* control = findControl(route->id)) {
-                m_byRow[static_cast<std::size_t>(control - controls().data())] = route->handler;
-            }
-        }
-    }
-
-    ClickHandler find(int id) const {
-        const ControlSpec* control = findControl(id);
-        // An identifier outside the control table is looked for the slow way.
-        if (control == nullptr) return findRoute(m_routes, id);
-        return m_byRow[static_cast<std::size_t>(control - controls().data())];
-    }
-
-private:
-    std::span<const Route> m_routes;
-    std::vector<ClickHandler> m_byRow;
-};
-
 // The routes above, and one for each hidden twin: the operation of the
 // visible key it stands for.
 std::vector<Route> withTwinRoutes() {
@@ -165,14 +139,9 @@ const std::vector<Route>& allFocusRoutes() {
 std::span<const Route> clickRoutes() { return allClickRoutes(); }
 std::span<const Route> focusRoutes() { return allFocusRoutes(); }
 
-ClickHandler findClickHandler(int id) {
-    static const HandlerIndex index(allClickRoutes());
-    return index.find(id);
-}
-
-ClickHandler findFocusHandler(int id) {
-    static const HandlerIndex index(allFocusRoutes());
-    return index.find(id);
-}
+// A search of about 130 routes costs a few per cent of a console command at
+// most; an index by control did not pay for itself.
+ClickHandler findClickHandler(int id) { return findRoute(allClickRoutes(), id); }
+ClickHandler findFocusHandler(int id) { return findRoute(allFocusRoutes(), id); }
 
 }  // namespace varnock

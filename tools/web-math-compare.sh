@@ -61,6 +61,8 @@ case "${1:-}" in
         ($3 != $7 && plain[$1]++ < 15) || ($3 != $11 && runtime[$1]++ < 15) || n[$1]++ % 2500 == 0 {
             print $1, $2, $3, $4
         }' >"$table"
+    # And number texts: subnormals, huge exponents, infinities, NaNs of both signs.
+    "$build/native/varnock-math-sample" format 2026 80 >>"$table"
     wc -l "$table"
     exit
     ;;

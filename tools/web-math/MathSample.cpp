@@ -5,7 +5,7 @@
 //
 //   varnock-math-sample values SEED COUNT   fn argument result text
 //   varnock-math-sample format SEED COUNT   fmt value text strtod(text) strtod(%.17g)
-//   varnock-math-sample check < LINES       recomputes "values" lines, prints those that differ
+//   varnock-math-sample check < LINES       recomputes such lines, prints those that differ
 //
 // Doubles are printed as 16 hex digits of their bits, texts as "%.15g".
 #include <cinttypes>
@@ -138,17 +138,33 @@ std::string text(const char* format, double x) {
     return buffer;
 }
 
-void printValue(const char* name, double x, double y) {
-    std::printf("%s %016" PRIx64 " %016" PRIx64 " %s\n", name, bits(x), bits(y),
-                text("%.15g", y).c_str());
+constexpr const char* kFormatName = "fmt";
+
+// One "values" line: the function, its argument and result, the result's text.
+std::string valueLine(const Function& function, double x) {
+    const double y = function.evaluate(x);
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "%s %016" PRIx64 " %016" PRIx64 " %s", function.name,
+                  bits(x), bits(y), text("%.15g", y).c_str());
+    return buffer;
+}
+
+// One "format" line: the value, its text, and what strtod reads back from
+// that text and from the exact "%.17g" one.
+std::string formatLine(double x) {
+    const std::string shown = text("%.15g", x);
+    const std::string exact = text("%.17g", x);
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "%s %016" PRIx64 " %s %016" PRIx64 " %016" PRIx64,
+                  kFormatName, bits(x), shown.c_str(), bits(std::strtod(shown.c_str(), nullptr)),
+                  bits(std::strtod(exact.c_str(), nullptr)));
+    return buffer;
 }
 
 void printValues(Random& random, long count) {
     for (const Function& function : kFunctions) {
-        for (long i = 0; i < count; ++i) {
-            const double x = function.argument(random, i);
-            printValue(function.name, x, function.evaluate(x));
-        }
+        for (long i = 0; i < count; ++i)
+            std::puts(valueLine(function, function.argument(random, i)).c_str());
     }
 }
 
@@ -173,36 +189,33 @@ double anyDouble(Random& random, long i) {
 }
 
 void printFormats(Random& random, long count) {
-    for (long i = 0; i < count; ++i) {
-        const double x = anyDouble(random, i);
-        const std::string shown = text("%.15g", x);
-        const std::string exact = text("%.17g", x);
-        std::printf("fmt %016" PRIx64 " %s %016" PRIx64 " %016" PRIx64 "\n", bits(x), shown.c_str(),
-                    bits(std::strtod(shown.c_str(), nullptr)),
-                    bits(std::strtod(exact.c_str(), nullptr)));
-    }
+    for (long i = 0; i < count; ++i) std::puts(formatLine(anyDouble(random, i)).c_str());
 }
 
-// Recomputes every "values" line read; prints the ones whose double or text
-// differs and returns how many did.
-int checkValues() {
+// Recomputes every "values" or "format" line read from its name and
+// argument; prints the ones that come out otherwise and returns failure if
+// any did (or none was read).
+int checkLines() {
+    char line[256];
     char name[16];
-    char shown[64];
     std::uint64_t argument = 0;
-    std::uint64_t expected = 0;
     long lines = 0;
-    int differing = 0;
-    while (std::scanf("%15s %" SCNx64 " %" SCNx64 " %63s", name, &argument, &expected, shown) == 4) {
+    long differing = 0;
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+        line[std::strcspn(line, "\n")] = '\0';
+        if (std::sscanf(line, "%15s %" SCNx64, name, &argument) != 2) continue;
         ++lines;
+        const double x = fromBits(argument);
         const Function* function = findFunction(name);
-        const double y = function != nullptr ? function->evaluate(fromBits(argument)) : NAN;
-        if (function == nullptr || bits(y) != expected || text("%.15g", y) != shown) {
-            std::printf("differs: ");
-            printValue(name, fromBits(argument), y);
+        const std::string again = function != nullptr                   ? valueLine(*function, x)
+                                  : std::strcmp(name, kFormatName) == 0 ? formatLine(x)
+                                                                        : "unknown";
+        if (again != line) {
+            std::printf("expected: %s\n     got: %s\n", line, again.c_str());
             ++differing;
         }
     }
-    std::printf("%ld values checked, %d differ\n", lines, differing);
+    std::printf("%ld lines checked, %ld differ\n", lines, differing);
     return lines > 0 && differing == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
@@ -214,7 +227,7 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "check") == 0) return checkValues();
+    if (argc == 2 && std::strcmp(argv[1], "check") == 0) return checkLines();
     if (argc != 4) return usage();
     Random random(std::strtoull(argv[2], nullptr, 10));
     const long count = std::strtol(argv[3], nullptr, 10);

@@ -12,6 +12,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     xvfb xauth desktop-file-utils appstream
     qt6-svg-dev dpkg-dev file fonts-dejavu-core
+    at-spi2-core dbus-daemon dbus-session-bus-common
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RefusalFlash.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -34,6 +36,25 @@ double contrast(const QColor& one, const QColor& other) {
     return (lighter + 0.05) / (darker + 0.05);
 }
 
+// Qt forwards no alert event to the desktop's accessibility bus, so the band
+// itself is the alert: a screen reader speaks an alert that comes into view,
+// and this one is named for what happened.
+class RefusalFlashAccessible : public QAccessibleWidget {
+public:
+    explicit RefusalFlashAccessible(QWidget* band)
+        : QAccessibleWidget(band, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) return RefusalFlash::tr("Refused");
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* accessibleRefusalFlash(const QString& className, QObject* object) {
+    if (className != QLatin1String(RefusalFlash::staticMetaObject.className())) return nullptr;
+    return new RefusalFlashAccessible(static_cast<QWidget*>(object));
+}
+
 }  // namespace
 
 qreal FlashCurve::strengthAt(qint64 elapsedMs) const {
@@ -49,6 +70,8 @@ void RefusalFlash::flash(QWidget& window) {
 }
 
 RefusalFlash::RefusalFlash(QWidget& window) : QWidget(&window) {
+    static const bool accessible = (QAccessible::installFactory(accessibleRefusalFlash), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("refusalFlash"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -65,6 +88,8 @@ void RefusalFlash::start() {
     m_clock.start();
     m_tick.start(m_curve.steady ? FlashCurve::kMomentMs : kFrameMs);
     raise();
+    // Shown anew at every refusal, so that each one is spoken.
+    if (isVisible()) hide();
     show();
     update();
 }

@@ -372,7 +372,8 @@ bool AtSpiBusTest::refusalShown() const {
         const ObjectRef shown{m_window.service, QDBusObjectPath(event.path)};
         const auto parent = qdbus_cast<ObjectRef>(
             m_bus.property(shown, QStringLiteral("Parent")).value<QDBusArgument>());
-        if (parent.path == m_window.path && m_bus.roleName(shown) == QStringLiteral("alert message") &&
+        if (parent.path == m_window.path &&
+            m_bus.roleName(shown) == QStringLiteral("alert message") &&
             m_bus.property(shown, QStringLiteral("Name")).toString() == QStringLiteral("Refused")) {
             return true;
         }

@@ -156,11 +156,13 @@ class Page {
   }
 
   // A press on the window's background leaves the focus where it is, as in
-  // a desktop window.
+  // a desktop window, and so does a right-button press (it opens a menu);
+  // the pad keeps its own.
   onMouseDown(event) {
-    if (event.button === 0 && !this.controlOf(event.target) && !event.target.closest('label, button')) {
-      event.preventDefault();
-    }
+    const element = this.controlOf(event.target);
+    if (element && Number(element.dataset.id) === this.padId) return;
+    const onControl = element || event.target.closest('label, button');
+    if (event.button !== 0 || !onControl) event.preventDefault();
   }
 
   onContextMenu(event) {

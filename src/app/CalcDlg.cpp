@@ -80,7 +80,12 @@ void CCalcDlg::WritePendingFields() {
     m_showPending = false;
     const auto fields = formFields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        m_state.setText(fields[i].box, m_fieldTexts.text(i, fields[i], m_shownRecord));
+        const int box = fields[i].box;
+        const std::string* text =
+            m_fieldTexts.textToWrite(i, fields[i], m_shownRecord, m_state.textVersion(box));
+        if (text == nullptr) continue;
+        m_state.setText(box, *text);
+        m_fieldTexts.written(i, m_state.textVersion(box));
     }
 }
 

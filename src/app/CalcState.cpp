@@ -35,14 +35,9 @@ CalcState::CalcState() {
     }
 }
 
-CalcState::Control& CalcState::controlOf(int id) {
-    const std::size_t slot = slotOf(id);
-    return slot < m_controls.size() ? m_controls[slot] : m_others[id];
-}
+CalcState::Control& CalcState::otherControl(int id) { return m_others[id]; }
 
-const CalcState::Control* CalcState::findControl(int id) const {
-    const std::size_t slot = slotOf(id);
-    if (slot < m_controls.size()) return &m_controls[slot];
+const CalcState::Control* CalcState::findOther(int id) const {
     auto it = m_others.find(id);
     return it == m_others.end() ? nullptr : &it->second;
 }
@@ -80,25 +75,30 @@ void CalcState::note(int id, Control& control, Aspect aspect) {
     }
 }
 
+void CalcState::noteText(int id, Control& control) {
+    ++control.textVersion;
+    note(id, control, kText);
+}
+
 void CalcState::setText(int id, std::string_view text) {
     Control& control = controlOf(id);
     if (control.text == text) return;
     control.text.assign(text);
-    note(id, control, kText);
+    noteText(id, control);
 }
 
 void CalcState::appendText(int id, std::string_view text) {
     if (text.empty()) return;
     Control& control = controlOf(id);
     control.text.append(text);
-    note(id, control, kText);
+    noteText(id, control);
 }
 
 void CalcState::eraseTextEnd(int id, std::size_t bytes) {
     Control& control = controlOf(id);
     if (bytes == 0 || control.text.empty()) return;
     control.text.resize(control.text.size() - std::min(bytes, control.text.size()));
-    note(id, control, kText);
+    noteText(id, control);
 }
 
 void CalcState::setCaption(int id, std::string_view caption) {

@@ -34,6 +34,12 @@ public:
     const std::string& caption(int id) const;
     // 1 when the radio button or check box is checked, 0 when clear.
     int check(int id) const;
+    // Counts the changes of a box's text: while it stays the same, so does
+    // the text, and a writer that remembers it need not compare the text.
+    std::uint64_t textVersion(int id) const {
+        const Control* control = findControl(id);
+        return control == nullptr ? 0 : control->textVersion;
+    }
 
     // Each change is noted for the next StateChange; writing what a control
     // already shows is no change.
@@ -55,19 +61,29 @@ private:
         std::string text;
         std::string caption;
         int check = 0;
+        std::uint64_t textVersion = 0;
         std::uint8_t noted = 0;  // the aspects already in the change lists
     };
 
     // Every identifier reaches one of these, so the controls of the table
     // lie in a flat array indexed from m_firstId; any other identifier gets
     // one on demand.
-    Control& controlOf(int id);
-    const Control* findControl(int id) const;
+    Control& controlOf(int id) {
+        const std::size_t slot = slotOf(id);
+        return slot < m_controls.size() ? m_controls[slot] : otherControl(id);
+    }
+    const Control* findControl(int id) const {
+        const std::size_t slot = slotOf(id);
+        return slot < m_controls.size() ? &m_controls[slot] : findOther(id);
+    }
+    Control& otherControl(int id);
+    const Control* findOther(int id) const;
     std::size_t slotOf(int id) const {
         return static_cast<std::size_t>(static_cast<unsigned>(id) -
                                         static_cast<unsigned>(m_firstId));
     }
     void note(int id, Control& control, Aspect aspect);
+    void noteText(int id, Control& control);
 
     int m_firstId = 0;
     std::vector<Control> m_controls;

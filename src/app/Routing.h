@@ -14,10 +14,11 @@ struct Route {
     ClickHandler handler;
 };
 
-// Button-clicked notifications; controls that share an operation share a
-// handler, and a hidden twin shares its visible key's.
+// Button-clicked notifications, in order of identifier; controls that share
+// an operation share a handler, and a hidden twin shares its visible key's.
 std::span<const Route> clickRoutes();
-// Set-focus notifications: every read-only box gives the focus back.
+// Set-focus notifications, in order of identifier: every read-only box
+// gives the focus back.
 std::span<const Route> focusRoutes();
 
 ClickHandler findClickHandler(int id);

@@ -29,6 +29,10 @@ void appendControl(std::string& out, char32_t codePoint) {
 
 constexpr std::size_t kQuotedWordBytes = 40;
 
+// Printable ASCII but the quote and the backslash: bytes that stand for
+// themselves, which nearly every text is made of.
+bool isPlainAscii(char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; }
+
 }  // namespace
 
 std::string jsonString(std::string_view text) {
@@ -36,6 +40,11 @@ std::string jsonString(std::string_view text) {
     out.reserve(text.size() + 2);
     out += '"';
     for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t plainEnd = pos;
+        while (plainEnd < text.size() && isPlainAscii(text[plainEnd])) ++plainEnd;
+        out.append(text.substr(pos, plainEnd - pos));
+        pos = plainEnd;
+        if (pos == text.size()) break;
         const Utf8Step step = decodeUtf8(text, pos);
         if (!step.valid) {
             out += "\xEF\xBF\xBD";  // U+FFFD

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/FormRecord.h"
 
-#include <cstring>
-
 #include "form/ControlIds.h"
 #include "form/NumberText.h"
 
@@ -50,22 +48,13 @@ std::string FieldBinding::text(const FormRecord& record) const {
     return formatInt(record.*std::get<int R::*>(field));
 }
 
-const std::string& FieldTexts::text(std::size_t index, const FieldBinding& binding,
-                                    const FormRecord& record) {
-    std::uint64_t bits = 0;
-    if (auto d = std::get_if<double R::*>(&binding.field)) {
-        // The double's bits, by a copy (the web build's library has no bit_cast).
-        std::memcpy(&bits, &(record.**d), sizeof bits);
-    } else {
-        bits = static_cast<std::uint32_t>(record.*std::get<int R::*>(binding.field));
-    }
-    Entry& entry = m_entries.at(index);
-    if (!entry.valid || entry.bits != bits) {
-        entry.text = binding.text(record);
-        entry.bits = bits;
-        entry.valid = true;
-    }
-    return entry.text;
+const std::string* FieldTexts::format(Entry& entry, std::uint64_t bits, const FieldBinding& binding,
+                                      const FormRecord& record) {
+    entry.text = binding.text(record);
+    entry.bits = bits;
+    entry.valid = true;
+    entry.shown = false;
+    return &entry.text;
 }
 
 std::span<const FieldBinding> formFields() { return kFields; }

@@ -3,6 +3,7 @@
 // changes it reports, and that each act of the user reports them once.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <vector>
@@ -78,6 +79,45 @@ TEST(CalcState, ReportsEachChangedControlOnce) {
     EXPECT_EQ(listed(taken.texts), std::vector<int>{kDisplay});
     EXPECT_TRUE(taken.captions.empty());
     EXPECT_TRUE(taken.checks.empty());
+}
+
+// Writers that remember a box's text version may skip comparing its text,
+// so the version must move with every change of the text and only then.
+TEST(CalcState, TextVersionMovesWithEveryChangeOfTheText) {
+    CalcState state;
+    for (int id : {kDisplay, std::numeric_limits<int>::max()}) {
+        std::uint64_t version = state.textVersion(id);
+        const auto moved = [&] {
+            const bool changed = state.textVersion(id) != version;
+            version = state.textVersion(id);
+            return changed;
+        };
+        state.setText(id, "");
+        EXPECT_FALSE(moved()) << id;
+        state.setText(id, "12");
+        EXPECT_TRUE(moved()) << id;
+        state.setText(id, "12");
+        EXPECT_FALSE(moved()) << id;
+        state.appendText(id, "3");
+        EXPECT_TRUE(moved()) << id;
+        state.eraseTextEnd(id, 1);
+        EXPECT_TRUE(moved()) << id;
+        state.eraseTextEnd(id, 0);
+        EXPECT_FALSE(moved()) << id;
+    }
+}
+
+// A show skips the fields whose values and boxes are as it left them; a box
+// written behind its unchanged field still gets the field's text back.
+TEST(CalcState, ShowWritesBackABoxChangedBehindItsField) {
+    Calculator calc;
+    calc.type("5");
+    calc.click(kClearEntry);
+    calc.setBox(kDisplay, "stale");
+    calc.setBox(kPathLossBox, "stale");
+    calc.click(kClearEntry);
+    EXPECT_EQ(calc.display(), "0");
+    EXPECT_EQ(calc.box(kPathLossBox), "0");
 }
 
 TEST(CalcState, ClickMarksMoveWithinOneGroupAndToggleTheCheckBox) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -101,6 +102,58 @@ TEST(NumberText, SeededValuesOfEveryKind) {
         comparison.check(static_cast<double>(static_cast<std::int64_t>(random() >> 9)));
     }
     EXPECT_EQ(comparison.differences(), 0);
+}
+
+// Box texts read back as strtod reads them, bit for bit: plain decimals at
+// the edges of exactness, other texts, and many seeded decimals of up to 17
+// digits with the point anywhere.
+TEST(NumberText, TextsReadAsStrtodReadsThem) {
+    const auto check = [](const std::string& text) {
+        const double expected = std::strtod(text.substr(0, kMaxBoxText).c_str(), nullptr);
+        const double actual = parseNumber(text);
+        return std::bit_cast<std::uint64_t>(actual) == std::bit_cast<std::uint64_t>(expected);
+    };
+    // Around 15 digits and 22 places, other texts, and 70 digits cut at 63.
+    for (const std::string text :
+         {"",
+          "0",
+          "-0",
+          "+0.",
+          "-.0",
+          ".",
+          "-",
+          "007",
+          "0.1",
+          "0.3",
+          "999999999999999",
+          "9999999999999999",
+          "9007199254740993",
+          "0.123456789012346",
+          "-12345678901234.5",
+          "1.0000000000000000000001",
+          "0.0000000000000000000001",
+          "0.00000000000000000000001",
+          "1111111111111111111111111111111111111111111111111111111111111111111111",
+          "1e5",
+          " 5",
+          "5 ",
+          "1.2.3",
+          "inf",
+          "-nan",
+          "12abc"}) {
+        EXPECT_TRUE(check(text)) << '"' << text << '"';
+    }
+
+    std::mt19937_64 random(11);
+    int differences = 0;
+    for (int i = 0; i < 200'000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int length = static_cast<int>(random() % 17) + 1;
+        for (int d = 0; d < length; ++d) text += static_cast<char>('0' + random() % 10);
+        if (random() % 8 != 0) text.insert(text.size() - random() % (length + 1), ".");
+        if (!check(text) && ++differences <= 5) ADD_FAILURE() << '"' << text << '"';
+    }
+    EXPECT_EQ(differences, 0);
 }
 
 TEST(NumberText, IntegersPrintAsPercentD) {

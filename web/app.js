@@ -41,8 +41,16 @@ class Page {
     this.window.hidden = false;
     this.restart.hidden = true;
     document.documentElement.dataset.state = 'ready';
-    fitWindow(this.view);
+    this.relayout();
     this.showFocus(snapshot.focus);
+  }
+
+  // A change of layout may move the focused key to another row, which
+  // takes the focus from it: it gets it back.
+  relayout() {
+    const focused = document.activeElement;
+    fitWindow(this.view);
+    if (document.activeElement !== focused) this.placeFocus(focused);
   }
 
   // Acts run one at a time: one that comes while a message box of the
@@ -278,7 +286,7 @@ class Page {
 async function main() {
   const core = await loadCore();
   const page = new Page(core);
-  addEventListener('resize', () => fitWindow(page.view));
+  addEventListener('resize', () => page.relayout());
   page.start();
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('sw.js').catch(() => {});

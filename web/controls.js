@@ -5,6 +5,7 @@
 // nothing else.
 import { glyphFor } from './glyphs.js';
 import { fitText } from './fit.js';
+import { KEEP_LEADING, KEEP_TRAILING } from './fitting.js';
 
 // Controls whose tops lie this close (dialog units) share a row when the
 // panels reflow into one column; a frame without a caption whose top lies
@@ -83,7 +84,15 @@ function box(control) {
   input.tabIndex = -1;  // it gives the focus back at once: no Tab stop
   input.setAttribute('aria-label', control.name);
   input.autocomplete = 'off';
-  return input;
+  // A number too long for the box is drawn shortened over it, the box's
+  // own value staying whole for the reader, the copy and the tests.
+  const drawing = document.createElement('span');
+  drawing.className = 'shown-text';
+  drawing.setAttribute('aria-hidden', 'true');
+  const frame = document.createElement('span');
+  frame.className = 'box';
+  frame.append(input, drawing);
+  return { outer: frame, inner: input };
 }
 
 function label(control) {
@@ -116,6 +125,7 @@ function controlElement(control) {
     case 'check':
       return toggle(control);
     case 'edit':
+      return box(control);
     case 'pad': {
       const element = box(control);
       return { outer: element, inner: element };
@@ -348,13 +358,19 @@ export class CalcView {
     if (!element) return;
     // Writing the pad's own text again would move its caret.
     if (element.value !== text) element.value = text;
-    if (element.tagName === 'INPUT' && !element.hidden) fitText(element);
+    if (element.tagName === 'INPUT' && !element.hidden) fitText(element, this.keptEnd(id));
+  }
+
+  // The display keeps the digits being typed in view; the other boxes their
+  // beginning.
+  keptEnd(id) {
+    return id === this.table.display ? KEEP_TRAILING : KEEP_LEADING;
   }
 
   // Every visible box fits its text again, after the scale changed.
   refit() {
-    for (const element of this.elements.values()) {
-      if (element.tagName === 'INPUT' && element.type === 'text' && !element.hidden) fitText(element);
+    for (const [id, element] of this.elements) {
+      if (element.tagName === 'INPUT' && element.type === 'text' && !element.hidden) fitText(element, this.keptEnd(id));
     }
   }
 

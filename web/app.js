@@ -37,11 +37,12 @@ class Page {
   // A fresh calculator: every box as at start-up, the focus where it starts.
   start() {
     const snapshot = this.core.start();
-    this.view.render(snapshot);
     this.window.hidden = false;
     this.restart.hidden = true;
-    document.documentElement.dataset.state = 'ready';
+    // Laid out at its scale first, so that the boxes are fitted once.
     this.relayout();
+    this.view.render(snapshot);
+    document.documentElement.dataset.state = 'ready';
     this.showFocus(snapshot.focus);
   }
 

@@ -4,7 +4,7 @@
 // from the dialog-unit rectangles. The elements show the core's state and
 // nothing else.
 import { glyphFor } from './glyphs.js';
-import { fitText } from './fit.js';
+import { fitBoxes } from './fit.js';
 import { KEEP_LEADING, KEEP_TRAILING } from './fitting.js';
 
 // Controls whose tops lie this close (dialog units) share a row when the
@@ -340,7 +340,8 @@ export class CalcView {
 
   // Draws a state event: texts, captions and marks as the core holds them.
   render(state) {
-    for (const [id, text] of state.texts) this.showText(id, text);
+    const changed = state.texts.filter(([id, text]) => this.showText(id, text));
+    fitBoxes(changed.map(([id]) => this.fitting(id)).filter(Boolean));
     for (const [id, caption] of state.captions) {
       const element = this.elements.get(id);
       if (!element) continue;
@@ -353,12 +354,20 @@ export class CalcView {
     }
   }
 
+  // Whether the box's text changed.
   showText(id, text) {
     const element = this.elements.get(id);
-    if (!element) return;
     // Writing the pad's own text again would move its caret.
-    if (element.value !== text) element.value = text;
-    if (element.tagName === 'INPUT' && !element.hidden) fitText(element, this.keptEnd(id));
+    if (!element || element.value === text) return false;
+    element.value = text;
+    return true;
+  }
+
+  // A visible box to fit, with the end it keeps in view; null for the rest.
+  fitting(id) {
+    const input = this.elements.get(id);
+    if (!input || input.tagName !== 'INPUT' || input.type !== 'text' || input.hidden) return null;
+    return { input, keep: this.keptEnd(id) };
   }
 
   // The display keeps the digits being typed in view; the other boxes their
@@ -369,9 +378,7 @@ export class CalcView {
 
   // Every visible box fits its text again, after the scale changed.
   refit() {
-    for (const [id, element] of this.elements) {
-      if (element.tagName === 'INPUT' && element.type === 'text' && !element.hidden) fitText(element, this.keptEnd(id));
-    }
+    fitBoxes([...this.elements.keys()].map((id) => this.fitting(id)).filter(Boolean));
   }
 
   // The control's accessible name, for the announcements.

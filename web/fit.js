@@ -32,14 +32,21 @@ function showWhole(input, drawing) {
   if (ownTitles.has(input)) input.title = ownTitles.get(input);
 }
 
-// keep: which end of a text that is not a finished number stays in view.
-export function fitText(input, keep) {
-  const drawing = input.nextElementSibling;
-  if (!ownTitles.has(input)) ownTitles.set(input, input.title);
-  showWhole(input, drawing);
-  if (!input.value || !input.isConnected) return;
-  const style = getComputedStyle(input);
-  const room = (input.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight)) * MEASURE_SLACK;
+// Fits every box given as {input, keep} (keep: which end of a text that
+// is not a finished number stays in view). The boxes are reset first, then
+// measured, then changed, so that the page is laid out once for them all.
+export function fitBoxes(boxes) {
+  const shown = boxes.filter(({ input }) => input.isConnected);
+  for (const { input } of shown) {
+    if (!ownTitles.has(input)) ownTitles.set(input, input.title);
+    showWhole(input, input.nextElementSibling);
+  }
+  const measured = shown.filter(({ input }) => input.value).map((box) => ({ ...box, style: getComputedStyle(box.input), width: box.input.clientWidth }));
+  for (const box of measured) fitOne(box);
+}
+
+function fitOne({ input, keep, style, width }) {
+  const room = (width - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight)) * MEASURE_SLACK;
   if (room <= 0) return;
   const size = parseFloat(style.fontSize);
   const needed = measure(style, size)(input.value);
@@ -50,11 +57,12 @@ export function fitText(input, keep) {
     input.style.fontSize = `${shrunk}px`;
     return;
   }
-  const shown = fitBoxText(input.value, measure(style, smallest), room, keep);
+  const drawing = input.nextElementSibling;
+  const shownText = fitBoxText(input.value, measure(style, smallest), room, keep);
   input.style.fontSize = `${smallest}px`;
   drawing.style.fontSize = `${smallest}px`;
   drawing.style.justifyContent = style.textAlign === 'right' || style.textAlign === 'end' ? 'flex-end' : 'flex-start';
-  drawing.textContent = shown;
+  drawing.textContent = shownText;
   input.classList.add('shortened');
   input.title = [ownTitles.get(input), input.value].filter(Boolean).join('\n');
 }

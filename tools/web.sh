@@ -43,8 +43,36 @@ build() {
     for size in 192 512; do
         rsvg-convert -w "$size" -h "$size" "$icon" -o "$site/icons/icon-$size.png"
     done
+    inline_style
+    check_preloads
     write_service_worker
     echo "The site is in $site"
+}
+
+# The first paint waits for no stylesheet: the page carries its style in
+# itself (style.css stays beside it, as the source of that copy).
+inline_style() {
+    node -e '
+        const fs = require("fs");
+        const [page, style] = process.argv.slice(1);
+        const link = /<link rel="stylesheet" href="style.css">/;
+        const html = fs.readFileSync(page, "utf8");
+        if (!link.test(html)) throw new Error("index.html links no style.css");
+        const css = fs.readFileSync(style, "utf8");
+        fs.writeFileSync(page, html.replace(link, () => `<style>\n${css}</style>`));
+    ' "$site/index.html" "$site/style.css"
+}
+
+# Every module the page imports is fetched at once, not found one import
+# after another: each must be in the page's preload list.
+check_preloads() {
+    local module missing=0
+    for module in $(cd "$site" && ls ./*.js ./*.mjs | sed 's|^\./||'); do
+        [ "$module" = sw.js ] && continue
+        grep -q "<link rel=\"modulepreload\" href=\"$module\">" "$site/index.html" ||
+            { echo "index.html does not preload $module" >&2; missing=1; }
+    done
+    return "$missing"
 }
 
 # The worker precaches every file of the site; its cache is named after

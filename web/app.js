@@ -37,12 +37,21 @@ class Page {
   // A fresh calculator: every box as at start-up, the focus where it starts.
   start() {
     const snapshot = this.core.start();
-    this.view.render(snapshot);
     this.window.hidden = false;
     this.restart.hidden = true;
+    // Laid out at its scale first, so that the boxes are fitted once.
+    this.relayout();
+    this.view.render(snapshot);
     document.documentElement.dataset.state = 'ready';
-    fitWindow(this.view);
     this.showFocus(snapshot.focus);
+  }
+
+  // A change of layout may move the focused key to another row, which
+  // takes the focus from it: it gets it back.
+  relayout() {
+    const focused = document.activeElement;
+    fitWindow(this.view);
+    if (document.activeElement !== focused) this.placeFocus(focused);
   }
 
   // Acts run one at a time: one that comes while a message box of the
@@ -278,7 +287,7 @@ class Page {
 async function main() {
   const core = await loadCore();
   const page = new Page(core);
-  addEventListener('resize', () => fitWindow(page.view));
+  addEventListener('resize', () => page.relayout());
   page.start();
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('sw.js').catch(() => {});

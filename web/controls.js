@@ -4,11 +4,32 @@
 // from the dialog-unit rectangles. The elements show the core's state and
 // nothing else.
 import { glyphFor } from './glyphs.js';
-import { fitText } from './fit.js';
+import { fitBoxes } from './fit.js';
+import { KEEP_LEADING, KEEP_TRAILING } from './fitting.js';
 
 // Controls whose tops lie this close (dialog units) share a row when the
-// panels reflow into one column.
+// panels reflow into one column; a frame without a caption whose top lies
+// this close under a panel's bottom continues that panel.
 const ROW_TOLERANCE = 4;
+
+// The keys that the keyboard's hidden twins stand for: the digits, the point
+// and the arithmetic keys, which with the display are what a sum needs.
+function typedKeys(controls) {
+  const keys = new Set();
+  for (const control of controls) {
+    if (control.flags.hidden && control.kind === 'button' && control.partner) keys.add(control.partner);
+  }
+  return keys;
+}
+
+// A frame without a caption right under a panel, at its left and as wide,
+// belongs to it (the clear keys under the digits).
+function continues(lower, upper) {
+  const [x, y, width] = lower.rect;
+  const [upperX, upperY, upperWidth, upperHeight] = upper.rect;
+  return !lower.plain.trim() && x === upperX && width === upperWidth &&
+      Math.abs(y - (upperY + upperHeight)) <= ROW_TOLERANCE;
+}
 
 function place(element, rect, origin) {
   const [x, y, width, height] = rect;
@@ -63,7 +84,15 @@ function box(control) {
   input.tabIndex = -1;  // it gives the focus back at once: no Tab stop
   input.setAttribute('aria-label', control.name);
   input.autocomplete = 'off';
-  return input;
+  // A number too long for the box is drawn shortened over it, the box's
+  // own value staying whole for the reader, the copy and the tests.
+  const drawing = document.createElement('span');
+  drawing.className = 'shown-text';
+  drawing.setAttribute('aria-hidden', 'true');
+  const frame = document.createElement('span');
+  frame.className = 'box';
+  frame.append(input, drawing);
+  return { outer: frame, inner: input };
 }
 
 function label(control) {
@@ -96,6 +125,7 @@ function controlElement(control) {
     case 'check':
       return toggle(control);
     case 'edit':
+      return box(control);
     case 'pad': {
       const element = box(control);
       return { outer: element, inner: element };
@@ -152,6 +182,7 @@ export class CalcView {
 
   build(client) {
     const controls = this.table.controls;
+    this.borrowed = [];  // keys shown with the keypad in one column: {element, home, row}
     client.style.setProperty('--dw', this.table.frame.width);
     client.style.setProperty('--dh', this.table.frame.height);
     const panels = new Map();  // table index -> {section, members}
@@ -174,12 +205,14 @@ export class CalcView {
       if (panel) panel.members.push(control);
       else if (!(control.kind === 'group' && control.panel < 0)) loose.push(control);
     }
-    for (const { control, section, members } of panels.values()) {
-      // The panel that holds the display stays in reach in one column.
-      if (members.some((member) => member.id === this.table.display)) section.classList.add('holds-display');
+    const keypad = this.keypadPanels(panels);
+    for (const [index, { control, section, members }] of panels) {
       this.fillRows(section, members, control.rect);
-      client.append(section);
+      if (index === keypad.indexes[0]) client.append(keypad.block);
+      (keypad.indexes.includes(index) ? keypad.block : client).append(section);
     }
+    this.gatherKeypad(keypad, panels);
+    this.keypadBlock = keypad.block;
     if (loose.length) {
       const section = document.createElement('section');
       section.className = 'panel loose';
@@ -188,6 +221,70 @@ export class CalcView {
     }
     this.buildHidden(client);
     this.buildRadioGroups();
+  }
+
+  // The panel that holds the display and the panels that continue it: in one
+  // column they form the block that stays in reach while the rest scrolls.
+  keypadPanels(panels) {
+    const entries = [...panels];
+    const first = entries.find(([, panel]) => panel.members.some((member) => member.id === this.table.display));
+    const indexes = first ? [first[0]] : [];
+    for (let last = first?.[1]; last;) {
+      const next = entries.find(([index, panel]) => !indexes.includes(index) && continues(panel.control, last.control));
+      if (next) indexes.push(next[0]);
+      last = next?.[1];
+    }
+    const block = document.createElement('div');
+    block.className = 'keypad-block';
+    return { block, indexes };
+  }
+
+  // The typed keys that sit in other panels join the keypad's rows in one
+  // column, one a row in the table's order, the rest on the last row; each
+  // control in the block spans columns by its width.
+  gatherKeypad({ block, indexes }, panels) {
+    const typed = typedKeys(this.table.controls);
+    const inBlock = indexes.flatMap((index) => panels.get(index).members);
+    const outside = this.table.controls.filter((control) => typed.has(control.id) && !control.flags.hidden &&
+        !inBlock.includes(control));
+    const buttonRows = [...block.querySelectorAll('.row')].filter((row) => row.querySelector('button'));
+    if (!buttonRows.length) return;
+    const buttons = [...inBlock, ...outside].filter((control) => control.kind === 'button');
+    const keyWidth = Math.min(...buttons.map((control) => control.rect[2]));
+    for (const control of inBlock) {
+      const element = this.outerOf(control.id);
+      if (element) element.style.setProperty('--span', Math.max(1, Math.round(control.rect[2] / keyWidth)));
+    }
+    outside.forEach((control, order) => {
+      const element = this.outerOf(control.id);
+      const home = document.createComment('');
+      element.before(home);
+      element.style.setProperty('--span', 1);
+      this.borrowed.push({ element, home, row: buttonRows[Math.min(order, buttonRows.length - 1)] });
+    });
+    const spans = (row) => [...row.children].reduce((sum, child) => sum + Number(child.style.getPropertyValue('--span') || 1), 0);
+    const columns = Math.max(...buttonRows.map((row) => spans(row) + this.borrowed.filter((key) => key.row === row).length));
+    block.style.setProperty('--columns', columns);
+  }
+
+  // One column shows the borrowed keys with the keypad; the window at its
+  // proportions shows them at their places.
+  arrange(oneColumn) {
+    if (oneColumn === this.oneColumn) return;
+    this.oneColumn = oneColumn;
+    for (const { element, home, row } of this.borrowed) {
+      if (oneColumn) row.append(element);
+      else home.before(element);
+    }
+  }
+
+  keypadHeight() {
+    return this.keypadBlock?.offsetHeight ?? 0;
+  }
+
+  outerOf(id) {
+    const element = this.elements.get(id);
+    return element?.closest('.control') ?? element;
   }
 
   fillRows(section, members, origin) {
@@ -243,7 +340,8 @@ export class CalcView {
 
   // Draws a state event: texts, captions and marks as the core holds them.
   render(state) {
-    for (const [id, text] of state.texts) this.showText(id, text);
+    const changed = state.texts.filter(([id, text]) => this.showText(id, text));
+    fitBoxes(changed.map(([id]) => this.fitting(id)).filter(Boolean));
     for (const [id, caption] of state.captions) {
       const element = this.elements.get(id);
       if (!element) continue;
@@ -256,19 +354,31 @@ export class CalcView {
     }
   }
 
+  // Whether the box's text changed.
   showText(id, text) {
     const element = this.elements.get(id);
-    if (!element) return;
     // Writing the pad's own text again would move its caret.
-    if (element.value !== text) element.value = text;
-    if (element.tagName === 'INPUT' && !element.hidden) fitText(element);
+    if (!element || element.value === text) return false;
+    element.value = text;
+    return true;
+  }
+
+  // A visible box to fit, with the end it keeps in view; null for the rest.
+  fitting(id) {
+    const input = this.elements.get(id);
+    if (!input || input.tagName !== 'INPUT' || input.type !== 'text' || input.hidden) return null;
+    return { input, keep: this.keptEnd(id) };
+  }
+
+  // The display keeps the digits being typed in view; the other boxes their
+  // beginning.
+  keptEnd(id) {
+    return id === this.table.display ? KEEP_TRAILING : KEEP_LEADING;
   }
 
   // Every visible box fits its text again, after the scale changed.
   refit() {
-    for (const element of this.elements.values()) {
-      if (element.tagName === 'INPUT' && element.type === 'text' && !element.hidden) fitText(element);
-    }
+    fitBoxes([...this.elements.keys()].map((id) => this.fitting(id)).filter(Boolean));
   }
 
   // The control's accessible name, for the announcements.

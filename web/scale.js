@@ -4,8 +4,20 @@
 const DIALOG_UNIT_ASPECT = 13 / 12;  // a dialog unit is taller than wide
 const SMALLEST_UNIT = 1;
 
+// The stylesheet alone decides between the two layouts, and says which one
+// holds in its custom property --layout.
+const ONE_COLUMN = 'column';
+
+export function isOneColumn() {
+  return getComputedStyle(document.documentElement).getPropertyValue('--layout').trim() === ONE_COLUMN;
+}
+
 export function fitWindow(view) {
   const root = document.documentElement;
+  view.arrange(isOneColumn());
+  // What the keypad covers at the top: scrolling a control into view keeps
+  // it out from under the keypad.
+  root.style.setProperty('--keypad-height', `${view.keypadHeight()}px`);
   const client = document.getElementById('client');
   const bar = document.getElementById('titlebar');
   const width = Number(client.style.getPropertyValue('--dw'));

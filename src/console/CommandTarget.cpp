@@ -2,8 +2,8 @@
 #include "console/CommandTarget.h"
 
 #include "console/Json.h"
-#include "console/WindowRules.h"
 #include "ui/BoxNames.h"
+#include "ui/WindowRules.h"
 
 namespace varnock::console {
 namespace {

@@ -3,10 +3,10 @@
 
 #include "console/Output.h"
 #include "console/Utf8.h"
-#include "console/WindowRules.h"
 #include "form/ControlIds.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
+#include "ui/WindowRules.h"
 
 namespace varnock::console {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form/FormRecord.h"
 
-#include <bit>
+#include <cstring>
 
 #include "form/ControlIds.h"
 #include "form/NumberText.h"
@@ -54,7 +54,8 @@ const std::string& FieldTexts::text(std::size_t index, const FieldBinding& bindi
                                     const FormRecord& record) {
     std::uint64_t bits = 0;
     if (auto d = std::get_if<double R::*>(&binding.field)) {
-        bits = std::bit_cast<std::uint64_t>(record.**d);
+        // The double's bits, by a copy (the web build's library has no bit_cast).
+        std::memcpy(&bits, &(record.**d), sizeof bits);
     } else {
         bits = static_cast<std::uint32_t>(record.*std::get<int R::*>(binding.field));
     }

@@ -19,10 +19,10 @@
 #include "console/Command.h"
 #include "console/Session.h"
 #include "console/Utf8.h"
-#include "console/WindowRules.h"
 #include "form/ControlIds.h"
 #include "form/NumberText.h"
 #include "ui/Layout.h"
+#include "ui/WindowRules.h"
 
 namespace varnock::console {
 namespace {

@@ -10,10 +10,10 @@
 #include "RandomCommands.h"
 #include "console/Command.h"
 #include "console/Session.h"
-#include "console/WindowRules.h"
 #include "form/ControlIds.h"
 #include "ui/Layout.h"
 #include "ui/Platform.h"
+#include "ui/WindowRules.h"
 
 namespace varnock::console {
 namespace {

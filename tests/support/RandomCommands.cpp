@@ -5,10 +5,10 @@
 #include <random>
 #include <string_view>
 
-#include "console/WindowRules.h"
 #include "form/ControlIds.h"
 #include "ui/BoxNames.h"
 #include "ui/Layout.h"
+#include "ui/WindowRules.h"
 
 namespace varnock::testing {
 namespace {

@@ -26,4 +26,9 @@ int initialFocus();
 // button itself when it is a push button, otherwise the default button.
 int returnKeyButton(int focusedId);
 
+// The control that Alt with this character runs: the hidden keypad twin whose
+// mnemonic it is, else the visible button, radio button or check box whose
+// caption marks it (letters in either case); 0 for none.
+int mnemonicControl(char key);
+
 }  // namespace varnock

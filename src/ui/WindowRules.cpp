@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "console/WindowRules.h"
+#include "ui/WindowRules.h"
+
+#include <cctype>
 
 #include "ui/Platform.h"
 
@@ -43,6 +45,17 @@ int returnKeyButton(int focusedId) {
         return focusedId;
     }
     return defaultButtonId();
+}
+
+int mnemonicControl(char key) {
+    if (const int twin = twinForKey(key)) return twin;
+    const auto folded = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+    for (const ControlSpec& control : controls()) {
+        if (!control.isVisible() || !takesClicks(control) || control.is(kNoMnemonic)) continue;
+        const char mnemonic = mnemonicOf(control.caption);
+        if (mnemonic != 0 && folded(mnemonic) == folded(key)) return control.id;
+    }
+    return 0;
 }
 
 }  // namespace varnock

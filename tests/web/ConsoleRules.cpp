@@ -71,7 +71,10 @@ val clickPlan(const Identifier& id) {
     val plan = planOf("click");
     plan.set("id", control->id);
     plan.set("hidden", !control->isVisible());
-    plan.set("mnemonic", std::string(1, varnock::mnemonicOf(control->caption)));
+    // A hidden twin is reached by its Alt shortcut.
+    if (!control->isVisible()) {
+        plan.set("mnemonic", std::string(1, varnock::mnemonicOf(control->caption)));
+    }
     return plan;
 }
 
@@ -125,22 +128,21 @@ val copyPlan(const std::optional<Identifier>& box) {
 }
 
 val commandPlan(const Command& command) {
-    return std::visit(
-        Overloaded{
-            [](const ClickCommand& c) { return clickPlan(c.control); },
-            [](const FocusCommand& c) { return focusPlan(c.control); },
-            [](const KeyCommand& c) { return keyPlan(c.key); },
-            [](const TypeCommand& c) { return textPlan("type", c.text); },
-            [](const MenuCommand& c) {
-                val plan = planOf("menu");
-                plan.set("entry", c.entry == MenuEntry::About ? "about" : "close");
-                return plan;
-            },
-            [](const DumpCommand&) { return planOf("dump"); },
-            [](const CopyCommand& c) { return copyPlan(c.box); },
-            [](const PasteCommand& c) { return textPlan("paste", c.text); },
-        },
-        command);
+    return std::visit(Overloaded{
+                          [](const ClickCommand& c) { return clickPlan(c.control); },
+                          [](const FocusCommand& c) { return focusPlan(c.control); },
+                          [](const KeyCommand& c) { return keyPlan(c.key); },
+                          [](const TypeCommand& c) { return textPlan("type", c.text); },
+                          [](const MenuCommand& c) {
+                              val plan = planOf("menu");
+                              plan.set("entry", c.entry == MenuEntry::About ? "about" : "close");
+                              return plan;
+                          },
+                          [](const DumpCommand&) { return planOf("dump"); },
+                          [](const CopyCommand& c) { return copyPlan(c.box); },
+                          [](const PasteCommand& c) { return textPlan("paste", c.text); },
+                      },
+                      command);
 }
 
 // One input line as the console runs it: {kind: "skip"}, {kind: "error",
@@ -162,8 +164,7 @@ val planLine(const std::string& bytes, bool tooLong) {
 
 // Why typing `added` bytes into a pad holding `held` bytes is refused, or "".
 std::string padRoomRefusal(double held, double added) {
-    Refusal refusal =
-        checkPadRoom(static_cast<std::size_t>(held), static_cast<std::size_t>(added));
+    Refusal refusal = checkPadRoom(static_cast<std::size_t>(held), static_cast<std::size_t>(added));
     return refusal.value_or(std::string());
 }
 
@@ -272,8 +273,12 @@ std::string lineOf(Write write) {
     return out.str();
 }
 
-std::string beepLine() { return lineOf([](std::ostream& out) { writeBeep(out); }); }
-std::string closedLine() { return lineOf([](std::ostream& out) { writeClosed(out); }); }
+std::string beepLine() {
+    return lineOf([](std::ostream& out) { writeBeep(out); });
+}
+std::string closedLine() {
+    return lineOf([](std::ostream& out) { writeClosed(out); });
+}
 std::string aboutLine(const std::string& title) {
     return lineOf([&](std::ostream& out) { writeAbout(out, title); });
 }
@@ -282,8 +287,8 @@ std::string clipboardLine(const std::string& text) {
 }
 // icon: the page's word for it, "exclamation" or "question".
 std::string messageLine(const std::string& icon, const std::string& text) {
-    const varnock::MessageIcon shown = icon == "question" ? varnock::MessageIcon::Question
-                                                          : varnock::MessageIcon::Exclamation;
+    const varnock::MessageIcon shown =
+        icon == "question" ? varnock::MessageIcon::Question : varnock::MessageIcon::Exclamation;
     return lineOf([&](std::ostream& out) { writeMessage(out, shown, text); });
 }
 

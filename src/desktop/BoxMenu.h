@@ -13,6 +13,8 @@
 #include <map>
 #include <string_view>
 
+#include "ui/Strings.h"
+
 class CalcWindow;
 class QAction;
 class QMenu;
@@ -26,9 +28,9 @@ class BoxMenu : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr std::string_view kCopy = "&Copy";
-    static constexpr std::string_view kCopyAllResults = "Copy &All Results";
-    static constexpr std::string_view kPaste = "&Paste";
+    static constexpr std::string_view kCopy = varnock::kCopyMenuEntry;
+    static constexpr std::string_view kCopyAllResults = varnock::kCopyAllResultsMenuEntry;
+    static constexpr std::string_view kPaste = varnock::kPasteMenuEntry;
 
     BoxMenu(CalcWindow& window, varnock::CCalcDlg& calc);
 

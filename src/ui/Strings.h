@@ -12,6 +12,10 @@ inline constexpr std::string_view kVersion = "1.0.0.1";
 
 // The system-menu entry that opens the About box.
 inline constexpr std::string_view kAboutMenuEntry = "&About Varnock...";
+// A box's context menu: Copy and Copy All Results, and on the display Paste.
+inline constexpr std::string_view kCopyMenuEntry = "&Copy";
+inline constexpr std::string_view kCopyAllResultsMenuEntry = "Copy &All Results";
+inline constexpr std::string_view kPasteMenuEntry = "&Paste";
 inline constexpr std::string_view kAboutTitle = "About Varnock";
 inline constexpr std::string_view kAboutProduct = "Tolvane Calculator Version 1.00";
 inline constexpr std::string_view kAboutDedication =

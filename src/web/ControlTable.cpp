@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/ControlTable.h"
 
+#include <utility>
+
+#include "form/ControlIds.h"
 #include "ui/AboutLayout.h"
 #include "ui/BoxNames.h"
 #include "ui/Descriptions.h"
@@ -141,6 +144,21 @@ void writeMenu(JsonText& json) {
     json.endArray();
 }
 
+void writeBoxMenu(JsonText& json) {
+    const std::pair<std::string_view, std::string_view> entries[] = {
+        {"copy", kCopyMenuEntry},
+        {"copy-all", kCopyAllResultsMenuEntry},
+        {"paste", kPasteMenuEntry}};
+    json.key("boxMenu").beginArray();
+    for (const auto& [command, text] : entries) {
+        json.beginObject()
+            .member("command", command)
+            .member("text", plainCaption(text))
+            .endObject();
+    }
+    json.endArray();
+}
+
 void writeAbout(JsonText& json) {
     json.key("about").beginObject();
     writeFrame(json, "frame", aboutBoxFrame());
@@ -166,11 +184,13 @@ std::string controlTableJson() {
     json.beginObject();
     writeFrame(json, "frame", mainWindowFrame());
     json.member("defaultButton", defaultButtonId());
+    json.member("display", kDisplay).member("scratchPad", kScratchPad);
     json.member("appName", kAppName);
     json.key("controls").beginArray();
     for (const ControlSpec& control : controls()) writeControl(json, control);
     json.endArray();
     writeMenu(json);
+    writeBoxMenu(json);
     writeAbout(json);
     json.endObject();
     return json.take();

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The calculator as a web page: builds the core to WebAssembly and gathers the
+# site (static files only) into build-web/site, or serves that folder on
+# 127.0.0.1 for a look. Installs the Debian packages it needs first.
+# Usage: tools/web.sh [build]
+#        tools/web.sh serve [PORT]      (default 8080; builds first)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build emscripten nodejs librsvg2-bin)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Debian's emscripten loads Debian's own JavaScript modules (acorn).
+export NODE_PATH=/usr/share/nodejs
+build_dir=build-web
+site=$build_dir/site
+icon=data/icons/org.tolvane.Varnock.svg
+
+build() {
+    cmake -S . -B "$build_dir" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+        -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DVARNOCK_WEB=ON -DVARNOCK_DESKTOP=OFF -DVARNOCK_TESTS=OFF -DVARNOCK_BENCH=OFF
+    cmake --build "$build_dir" --target varnock-web
+
+    rm -rf "$site"
+    mkdir -p "$site/icons"
+    cp web/*.html web/*.js web/*.css web/manifest.webmanifest "$site/"
+    cp "$build_dir/src/web/varnock.mjs" "$build_dir/src/web/varnock.wasm" "$site/"
+    cp "$icon" "$site/icons/icon.svg"
+    for size in 192 512; do
+        rsvg-convert -w "$size" -h "$size" "$icon" -o "$site/icons/icon-$size.png"
+    done
+    write_service_worker
+    echo "The site is in $site"
+}
+
+# The worker precaches every file of the site; its cache is named after
+# their contents, so that a new build replaces it.
+write_service_worker() {
+    local files version list
+    files=$(cd "$site" && find . -type f ! -name sw.js | sed 's|^\./||' | LC_ALL=C sort)
+    version=$(cd "$site" && echo "$files" | xargs sha256sum | sha256sum | cut -c1-16)
+    list=$(printf "'./', "; echo "$files" | sed "s|.*|'&'|" | paste -sd, | sed 's/,/, /g')
+    sed -e "s|@SITE_VERSION@|$version|" -e "s|\[/\* @SITE_FILES@ \*/\]|[$list]|" web/sw.js >"$site/sw.js"
+}
+
+case "${1:-build}" in
+    build)
+        build
+        ;;
+    serve)
+        build
+        exec node tools/web-serve.mjs "$site" "${2:-8080}"
+        ;;
+    *)
+        echo "usage: $0 [build] | $0 serve [PORT]" >&2
+        exit 2
+        ;;
+esac

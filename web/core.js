@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calculator's core, compiled to WebAssembly: the page reports the
+// user's acts through these calls, and each answers with the events the act
+// caused, in order, for the page to play.
+import createVarnock from './varnock.mjs';
+
+export async function loadCore() {
+  const module = await createVarnock();
+  const read = (pointer) => JSON.parse(module.UTF8ToString(pointer));
+  // Texts go in as UTF-8 copies on the module's heap, freed after the call.
+  const withText = (call, text) => {
+    const size = module.lengthBytesUTF8(text) + 1;
+    const pointer = module._malloc(size);
+    module.stringToUTF8(text, pointer, size);
+    try {
+      return read(call(pointer));
+    } finally {
+      module._free(pointer);
+    }
+  };
+  return {
+    table: read(module._varnock_control_table()),
+    start: () => read(module._varnock_start()),
+    click: (id) => read(module._varnock_click(id)),
+    mnemonic: (key) => read(module._varnock_mnemonic(key.charCodeAt(0))),
+    focus: (id) => read(module._varnock_focus(id)),
+    key: (name) => withText(module._varnock_key, name),
+    padEdited: (text) => withText(module._varnock_pad_edited, text),
+    copy: (box) => read(module._varnock_copy(box)),
+    copyAll: (box) => read(module._varnock_copy_all(box)),
+    paste: (text) => withText(module._varnock_paste, text),
+    menuOpened: () => read(module._varnock_menu_opened()),
+    menuAbout: () => read(module._varnock_menu_about()),
+    menuClose: () => read(module._varnock_menu_close()),
+  };
+}

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Numbers never show cut off: a box whose text is wider than the box shows
+// it in a smaller font. The box's value stays the whole text.
+const canvas = document.createElement('canvas');
+const context = canvas.getContext('2d');
+
+// The smallest font a box shrinks to, in CSS pixels.
+const SMALLEST_FONT = 6;
+
+export function fitText(input) {
+  input.style.removeProperty('font-size');
+  if (!input.value || !input.isConnected) return;
+  const style = getComputedStyle(input);
+  const room = input.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  if (room <= 0) return;
+  context.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+  const needed = context.measureText(input.value).width;
+  if (needed <= room) return;
+  const size = parseFloat(style.fontSize) * (room / needed);
+  input.style.fontSize = `${Math.max(SMALLEST_FONT, Math.floor(size * 10) / 10)}px`;
+}

@@ -20,6 +20,18 @@ export function launchBrowser() {
     return chromium.launch({ executablePath: chromiumPath, headless: true, args: quietFlags });
 }
 
+// A browser on a profile kept in folder, as a user's is (Chromium offers to
+// install a web app only outside an incognito profile); resolves to its one
+// context.
+export function launchWithProfile(folder, view = desktopView) {
+    return chromium.launchPersistentContext(folder, {
+        executablePath: chromiumPath,
+        headless: true,
+        args: quietFlags,
+        ...view,
+    });
+}
+
 // A desktop-sized window, or a phone held upright that is used by touch.
 export const desktopView = { viewport: { width: 1280, height: 800 } };
 export const phoneView = {

@@ -113,7 +113,9 @@ async function work(queue, site, rules, results) {
                 err.push(`web-replay: ${error.message}\n`);
                 delete players[next.view.name];
             }
-            results.push({ case: next, expected: await next.expected(), actual: { out: out.join(''), err: err.join(''), status } });
+            const result = { case: next, expected: await next.expected(), actual: { out: out.join(''), err: err.join(''), status } };
+            results.push(result);
+            tell(result);
         }
     } finally {
         await browser.close();
@@ -138,6 +140,24 @@ function judge(result) {
     return { problems, lastDigit: output.lastDigit };
 }
 
+// Each run's verdict as it comes, and every 50 runs how far the test is.
+let failed = 0;
+const lastDigitLines = [];
+function tell(result) {
+    const { problems, lastDigit } = judge(result);
+    for (const line of lastDigit) {
+        lastDigitLines.push(`  ${result.case.title}, line ${line.line}:\n    console: ${line.expected}\n    page:    ${line.actual}`);
+    }
+    if (problems.length > 0) {
+        ++failed;
+        console.log(`FAIL ${result.case.title}\n${problems.join('\n')}`);
+        if (result.case.script) console.log(`script:\n${fs.readFileSync(result.case.script, 'utf8')}`);
+    }
+    if (results.length % 50 === 0) {
+        console.log(`${results.length} runs, ${failed} failed, ${((Date.now() - started) / 1000).toFixed(0)} s`);
+    }
+}
+
 const started = Date.now();
 const rules = await loadConsoleRules();
 const site = await serveSite(siteFolder);
@@ -150,18 +170,6 @@ try {
     await site.close();
 }
 
-let failed = 0;
-const lastDigitLines = [];
-for (const result of results) {
-    const { problems, lastDigit } = judge(result);
-    for (const line of lastDigit) {
-        lastDigitLines.push(`  ${result.case.title}, line ${line.line}:\n    console: ${line.expected}\n    page:    ${line.actual}`);
-    }
-    if (problems.length === 0) continue;
-    ++failed;
-    console.log(`FAIL ${result.case.title}\n${problems.join('\n')}`);
-    if (result.case.script) console.log(`script:\n${fs.readFileSync(result.case.script, 'utf8')}`);
-}
 fs.rmSync(scratch, { recursive: true, force: true });
 console.log(`last-digit differences: ${lastDigitLines.length}`);
 for (const line of lastDigitLines) console.log(line);

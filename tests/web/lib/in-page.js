@@ -45,13 +45,19 @@
     };
 
     window.__replay = {
-        // Lets the page finish what the last input started: its tasks and a
-        // frame.
-        settle: () =>
-            new Promise((done) => setTimeout(() => requestAnimationFrame(() => setTimeout(done, 0)), 0)),
+        // Lets the page finish what the last input started: the page draws
+        // in the act itself and opens its dialogs from promises, so that a
+        // task queued now runs after all of it.
+        settle: () => new Promise((done) => setTimeout(done, 0)),
 
         // The events since the last call, oldest first.
         drain: () => log.splice(0),
+
+        // Both, and whether a dialog is open now.
+        async settleAndDrain() {
+            await this.settle();
+            return { events: this.drain(), dialogOpen: document.querySelector('dialog[open]') !== null };
+        },
 
         state: () => document.documentElement.dataset.state,
 

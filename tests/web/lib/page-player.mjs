@@ -192,11 +192,10 @@ export class PagePlayer {
     // same act opens after that.
     async report() {
         for (;;) {
-            await this.call('settle');
-            const events = await this.call('drain');
-            if (events.length === 0 && (await this.call('openDialog')) === null) return;
+            const { events, dialogOpen } = await this.call('settleAndDrain');
+            if (events.length === 0 && !dialogOpen) return;
             for (const event of events) await this.write(event);
-            if (events.every((event) => event.type !== 'dialog') && (await this.call('openDialog')) !== null) {
+            if (dialogOpen && events.every((event) => event.type !== 'dialog')) {
                 await this.write({ type: 'dialog' });
             }
         }

@@ -24,9 +24,8 @@ class Page {
     this.view = new CalcView(this.table, document.getElementById('client'));
     this.padId = this.table.scratchPad;
     this.displayId = this.table.display;
-    const restoreFocus = (element) => this.placeFocus(element);
-    this.dialogs = new Dialogs(document.body, restoreFocus);
-    this.menus = new Menus(document.body, restoreFocus);
+    this.dialogs = new Dialogs(document.body, (action) => this.quietly(action));
+    this.menus = new Menus(document.body, (element) => this.placeFocus(element));
     this.feedback = new Feedback(this.window, document.getElementById('announcer'));
     this.acts = [];
     this.playing = false;
@@ -101,15 +100,19 @@ class Page {
     this.restart.focus();
   }
 
-  // The focus moves because the core moved it: not reported back.
-  placeFocus(element) {
-    if (!element || !element.isConnected) return;
+  // Focus moves that the page makes itself (the core moved the focus, a box
+  // or menu gave it back) are not reported to the core as the user's.
+  quietly(action) {
     this.placingFocus = true;
     try {
-      element.focus({ preventScroll: true });
+      action();
     } finally {
       this.placingFocus = false;
     }
+  }
+
+  placeFocus(element) {
+    if (element?.isConnected) this.quietly(() => element.focus({ preventScroll: true }));
   }
 
   showFocus(id) {
@@ -156,11 +159,13 @@ class Page {
   }
 
   // A press on the window's background leaves the focus where it is, as in
-  // a desktop window.
+  // a desktop window, and so does a right-button press (it opens a menu);
+  // the pad keeps its own.
   onMouseDown(event) {
-    if (event.button === 0 && !this.controlOf(event.target) && !event.target.closest('label, button')) {
-      event.preventDefault();
-    }
+    const element = this.controlOf(event.target);
+    if (element && Number(element.dataset.id) === this.padId) return;
+    const onControl = element || event.target.closest('label, button');
+    if (event.button !== 0 || !onControl) event.preventDefault();
   }
 
   onContextMenu(event) {
@@ -188,6 +193,8 @@ class Page {
   onKey(event) {
     if (this.dialogs.isOpen() || this.menus.isOpen()) return;
     if (document.documentElement.dataset.state !== 'ready') return;
+    // The page's own buttons (the menu button) take Return and Space.
+    if ((event.key === 'Enter' || event.key === ' ') && event.target.closest?.('button:not([data-id])')) return;
     const inPad = document.activeElement === this.view.element(this.padId);
     const wanted = actOfKey(event, inPad);
     if (!wanted) return;

@@ -225,13 +225,12 @@ export class CalcView {
     return outer;
   }
 
-  // Radio buttons of one group are announced as a group; the core, not the
-  // browser, moves their marks, so they share no name.
+  // The core, not the browser, moves the radio buttons' marks, so they share
+  // no name; their group is noted for the stylesheet and the tests.
   buildRadioGroups() {
     for (const control of this.table.controls) {
       if (control.kind !== 'radio' || !control.group) continue;
       const input = this.elements.get(control.id);
-      input.setAttribute('aria-roledescription', 'radio button');
       input.dataset.group = control.group;
     }
   }

@@ -20,11 +20,11 @@ function heading(text) {
 }
 
 export class Dialogs {
-  // restoreFocus(element) puts the focus back without reporting it as the
-  // user's move.
-  constructor(host, restoreFocus) {
+  // quietly(action) runs an action whose focus moves are not the user's
+  // (the focus going back after OK).
+  constructor(host, quietly) {
     this.host = host;
-    this.restoreFocus = restoreFocus;
+    this.quietly = quietly;
     this.open = null;
   }
 
@@ -83,11 +83,18 @@ export class Dialogs {
     this.open = dialog;
     return new Promise((resolve) => {
       const ok = dialog.querySelector('button.ok');
-      ok.addEventListener('click', () => dialog.close());
+      const close = () => this.quietly(() => {
+        dialog.close();
+        if (before?.isConnected) before.focus({ preventScroll: true });
+      });
+      ok.addEventListener('click', close);
+      dialog.addEventListener('cancel', (event) => {
+        event.preventDefault();  // Escape is OK, closed the same way
+        close();
+      });
       dialog.addEventListener('close', () => {
         dialog.remove();
         this.open = null;
-        this.restoreFocus(before);
         resolve();
       });
       dialog.showModal();

@@ -44,6 +44,13 @@
         return { x: box.left + box.width / 2, y: box.top + box.height / 2 };
     };
 
+    // Where a point of the page lies on the screen, which input events are
+    // aimed at: a phone's browser may show the page zoomed out.
+    const onScreen = ({ x, y }) => {
+        const view = window.visualViewport;
+        return { x: (x - view.offsetLeft) * view.scale, y: (y - view.offsetTop) * view.scale };
+    };
+
     window.__replay = {
         // Lets the page finish what the last input started: the page draws
         // in the act itself and opens its dialogs from promises, so that a
@@ -66,9 +73,9 @@
         clickPoint(id) {
             const element = controlOf(id);
             if (element === null) return null;
-            element.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+            element.scrollIntoView({ block: 'center', inline: 'center', behavior: 'instant' });
             const point = centreOf(element);
-            return reaches(element, point.x, point.y) ? point : null;
+            return reaches(element, point.x, point.y) ? onScreen(point) : null;
         },
 
         // The middle of the first visible element that selector finds.
@@ -77,8 +84,8 @@
                 (candidate) => candidate.getClientRects().length > 0,
             );
             if (element === undefined) return null;
-            element.scrollIntoView({ block: 'nearest', inline: 'nearest' });
-            return centreOf(element);
+            element.scrollIntoView({ block: 'center', inline: 'center', behavior: 'instant' });
+            return onScreen(centreOf(element));
         },
 
         // A point of the window's own background, outside every control,
@@ -92,7 +99,7 @@
                     const hit = document.elementFromPoint(x, y);
                     if (hit !== null && window_.contains(hit) &&
                         hit.closest('[data-id], button, input, textarea, label, a, [role=menu]') === null) {
-                        return { x, y };
+                        return onScreen({ x, y });
                     }
                 }
             }

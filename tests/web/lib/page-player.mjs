@@ -86,7 +86,7 @@ export class PagePlayer {
             case 'type':
                 return this.type(plan);
             case 'menu':
-                await this.chooseFromMenu(await this.call('backgroundPoint'), plan.entry, 'window menu');
+                await this.chooseFromWindowMenu(plan.entry);
                 return null;
             case 'dump':
                 await this.dump();
@@ -177,12 +177,28 @@ export class PagePlayer {
         await this.page.keyboard.press('Control+End');
     }
 
+    // With a mouse, a right click on the window's background; on a phone,
+    // which has no right button, the window's menu button.
+    async chooseFromWindowMenu(command) {
+        if (this.touch) {
+            await this.tapAt(await this.pointOf('#menu-button'));
+            await this.tapAt(await this.menuEntry(command));
+        } else {
+            await this.chooseFromMenu(await this.call('backgroundPoint'), command, 'window menu');
+        }
+    }
+
     // A right click at point opens a context menu; its entry is clicked.
+    // Headless Chromium turns no long press into a context menu, so a phone
+    // run right-clicks too, as with a mouse plugged into the phone.
     async chooseFromMenu(point, command, menuName) {
         if (point === null) throw new ReplayFault(`no place to right-click for the ${menuName}`);
         await this.page.mouse.click(point.x, point.y, { button: 'right' });
-        const entry = await this.pointOf(`[role=menu] [role=menuitem][data-command="${command}"]`);
-        await this.tapAt(entry);
+        await this.tapAt(await this.menuEntry(command));
+    }
+
+    menuEntry(command) {
+        return this.pointOf(`[role=menu] [role=menuitem][data-command="${command}"]`);
     }
 
     // ---- What the page shows

@@ -33,6 +33,16 @@ function fileOf(url) {
   return file === root || file.startsWith(root + sep) ? file : null;
 }
 
+// Each file is compressed once, until it changes.
+const compressedFiles = new Map();
+function compressed(file, body) {
+  const known = compressedFiles.get(file);
+  if (known && known.plain.equals(body)) return known.packed;
+  const packed = gzipSync(body, { level: 9 });
+  compressedFiles.set(file, { plain: body, packed });
+  return packed;
+}
+
 const server = createServer(async (request, response) => {
   let file = null;
   try {
@@ -48,7 +58,7 @@ const server = createServer(async (request, response) => {
       'Cache-Control': 'no-cache',
     };
     if (COMPRESSED.has(extname(file)) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
-      body = gzipSync(body, { level: 9 });
+      body = compressed(file, body);
       headers['Content-Encoding'] = 'gzip';
       headers.Vary = 'Accept-Encoding';
     }

@@ -285,4 +285,7 @@ async function main() {
   }
 }
 
-main();
+main().catch((error) => {
+  const note = document.querySelector('.loading-note');
+  if (note) note.textContent = `The calculator could not start here: ${error.message ?? error}`;
+});

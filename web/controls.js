@@ -160,8 +160,10 @@ export class CalcView {
       if (control.kind === 'group' && control.panel < 0) {
         const section = panelElement(control, index);
         if (control.id >= 0) {
-          section.dataset.id = control.id;
-          this.elements.set(control.id, section);
+          // The caption stands for the frame: its text is the frame's caption.
+          const caption = section.querySelector(':scope > .frame-caption') ?? section;
+          caption.dataset.id = control.id;
+          this.elements.set(control.id, caption);
         }
         panels.set(index, { control, section, members: [] });
       }

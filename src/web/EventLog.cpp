@@ -102,9 +102,9 @@ std::string snapshotOf(const CalcState& state, int focus) {
                 checks.push_back(control.id);
                 break;
             case ControlKind::Label:
-            case ControlKind::GroupBox:
                 captions.push_back(control.id);
                 break;
+            case ControlKind::GroupBox:  // frames keep the table's caption
             case ControlKind::PushButton:
                 break;
         }

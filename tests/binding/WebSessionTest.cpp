@@ -79,6 +79,17 @@ TEST(WebSession, ClosesOnceAndThenTakesNoAct) {
     EXPECT_EQ(session.menu(varnock::web::MenuCommand::Close), "[]");
 }
 
+// The page draws a new session from the snapshot: every changing label's
+// caption, but no frame's, whose caption only the table holds.
+TEST(WebSession, SnapshotNamesLabelsButLeavesFramesTheirCaptions) {
+    const std::string snapshot = WebSession().snapshot();
+    EXPECT_NE(at(snapshot, "[" + std::to_string(varnock::kSightHeightUnitLabel) + ",\""),
+              std::string::npos);
+    EXPECT_EQ(at(snapshot, "[" + std::to_string(varnock::kDbConversionsGroup) + ",\""),
+              std::string::npos);
+    EXPECT_NE(at(snapshot, R"("focus":1152)"), std::string::npos) << snapshot;
+}
+
 TEST(WebSession, CopyAnswersOnlyForACopyableBox) {
     WebSession session;
     session.key("7");

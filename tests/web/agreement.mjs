@@ -110,7 +110,9 @@ async function work(queue, site, rules, results) {
                 const player = await playerFor(next.view, out);
                 status = await runInputs(rules, player, next.inputs, (text) => err.push(text));
             } catch (error) {
+                // The page is in an unknown state: the next case opens a new one.
                 err.push(`web-replay: ${error.message}\n`);
+                await players[next.view.name]?.page.context().close().catch(() => {});
                 delete players[next.view.name];
             }
             const result = { case: next, expected: await next.expected(), actual: { out: out.join(''), err: err.join(''), status } };
@@ -135,7 +137,7 @@ function judge(result) {
         problems.push(`standard error differs:\n  console: ${JSON.stringify(expected.err)}\n  page:    ${JSON.stringify(actual.err)}`);
     }
     if (actual.status !== expected.status) {
-        problems.push(`exit status ${actual.status}, the console's ${expected.status}`);
+        problems.push(`exit status ${actual.status ?? 'none'}, the console's ${expected.status}`);
     }
     return { problems, lastDigit: output.lastDigit };
 }

@@ -1,56 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Serves the built site's static files on 127.0.0.1, on a free port, with
-// the MIME types a browser insists on (application/wasm above all).
-import fs from 'node:fs/promises';
-import http from 'node:http';
+// Serves a folder with the project's own server (tools/web-serve.mjs, what
+// `tools/web.sh serve` runs) on 127.0.0.1, on a free port.
+import { spawn } from 'node:child_process';
+import { once } from 'node:events';
 import path from 'node:path';
+import { repository } from './places.mjs';
 
-const mimeTypes = {
-    '.html': 'text/html; charset=utf-8',
-    '.js': 'text/javascript; charset=utf-8',
-    '.mjs': 'text/javascript; charset=utf-8',
-    '.css': 'text/css; charset=utf-8',
-    '.json': 'application/json',
-    '.webmanifest': 'application/manifest+json',
-    '.wasm': 'application/wasm',
-    '.svg': 'image/svg+xml',
-    '.png': 'image/png',
-    '.ico': 'image/x-icon',
-    '.txt': 'text/plain; charset=utf-8',
-};
-
-// The file a request path names inside folder, or null when it leads out.
-function fileFor(folder, requestPath) {
-    const relative = decodeURIComponent(requestPath.split('?')[0]).replace(/^\/+/, '');
-    const file = path.resolve(folder, relative === '' ? 'index.html' : relative);
-    return file.startsWith(path.resolve(folder) + path.sep) ? file : null;
-}
-
-async function answer(folder, request, response) {
-    const file = fileFor(folder, request.url);
-    try {
-        if (file === null) throw new Error('outside the site');
-        const body = await fs.readFile(file);
-        response.writeHead(200, {
-            'Content-Type': mimeTypes[path.extname(file)] ?? 'application/octet-stream',
-            'Cache-Control': 'no-cache',
-        });
-        response.end(request.method === 'HEAD' ? undefined : body);
-    } catch {
-        response.writeHead(404, { 'Content-Type': 'text/plain' });
-        response.end('not found');
-    }
-}
+const serveTool = path.join(repository, 'tools/web-serve.mjs');
+// Port 0: the system picks a free one, which the server prints.
+const anyFreePort = '0';
 
 // Starts serving folder; resolves to {url, close()}.
-export async function serveSite(folder, port = 0) {
-    const server = http.createServer((request, response) => answer(folder, request, response));
-    await new Promise((resolve, reject) => {
-        server.once('error', reject);
-        server.listen(port, '127.0.0.1', resolve);
+export async function serveSite(folder) {
+    const server = spawn(process.execPath, [serveTool, folder, anyFreePort], {
+        stdio: ['ignore', 'pipe', 'inherit'],
+    });
+    const url = await new Promise((resolve, reject) => {
+        let said = '';
+        server.stdout.on('data', (chunk) => {
+            said += chunk;
+            const address = /http:\/\/\S+/.exec(said);
+            if (address !== null) resolve(address[0]);
+        });
+        server.once('exit', (code) => reject(new Error(`the site's server ended with status ${code}`)));
     });
     return {
-        url: `http://127.0.0.1:${server.address().port}/`,
-        close: () => new Promise((resolve) => server.close(resolve)),
+        url,
+        close: async () => {
+            if (server.exitCode !== null) return;
+            server.kill();
+            await once(server, 'exit');
+        },
     };
 }

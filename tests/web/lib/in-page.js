@@ -120,6 +120,16 @@
             };
         },
 
+        // Resolves once the open dialog has closed and the page has done
+        // what its closing starts (the focus put back, the act's next
+        // event shown); call before the click that closes it.
+        watchDialogClose() {
+            const dialog = document.querySelector('dialog[open]');
+            this.dialogClosed = new Promise((done) => {
+                dialog.addEventListener('close', () => setTimeout(done, 0), { once: true });
+            });
+        },
+
         focusControl(id) {
             controlOf(id)?.focus();
         },

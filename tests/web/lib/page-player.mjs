@@ -243,8 +243,9 @@ export class PagePlayer {
                 ? this.rules.aboutLine(dialog.title)
                 : this.rules.messageLine(dialog.icon, dialog.text),
         );
+        await this.call('watchDialogClose');
         await this.tapAt(await this.pointOf('dialog[open] button.ok'));
-        await this.call('settle');
+        await this.page.evaluate(() => window.__replay.dialogClosed);
     }
 
     async controlPoint(id) {

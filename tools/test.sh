@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything (installing what is missing) and runs every test headless:
-# first the normal build, then a minute of fuzzing the console, last every
-# test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# first the normal build, then the web page's tests in headless Chromium, then
+# a minute of fuzzing the console, last every test again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh build
@@ -13,6 +14,9 @@ export DBUS_SESSION_BUS_ADDRESS=disabled:
 unset DISPLAY WAYLAND_DISPLAY
 
 ctest --test-dir build --output-on-failure -j2
+
+# The web page in headless Chromium, played against the console built above.
+tools/web.sh test
 
 # A minute of fuzzing the console from the committed corpus.
 tools/fuzz.sh 60

@@ -5,6 +5,8 @@
 # 127.0.0.1 for a look. Installs the Debian packages it needs first.
 # Usage: tools/web.sh [build]
 #        tools/web.sh serve [PORT]      (default 8080; builds first)
+#        tools/web.sh test              (the page's tests in headless Chromium)
+#        tools/web.sh screenshots       (docs/web.png, docs/web-phone.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -93,8 +95,14 @@ case "${1:-build}" in
         build
         exec node tools/web-serve.mjs "$site" "${2:-8080}"
         ;;
+    test)
+        exec tests/web/run.sh
+        ;;
+    screenshots)
+        exec tests/web/run.sh screenshots
+        ;;
     *)
-        echo "usage: $0 [build] | $0 serve [PORT]" >&2
+        echo "usage: $0 [build] | $0 serve [PORT] | $0 test | $0 screenshots" >&2
         exit 2
         ;;
 esac

@@ -9,8 +9,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <random>
-#include <string_view>
 
 #include "RandomCommands.h"
 
@@ -18,52 +16,9 @@ namespace {
 
 constexpr int kSessions = 250;
 constexpr int kPadSessions = 50;
-constexpr std::size_t kCommandsPerScript = 60;
-constexpr std::size_t kCommandsPerPadScript = 150;
 constexpr std::uint32_t kFirstSeed = 1;
 // Per program run, in milliseconds: far beyond what a script needs.
 constexpr int kRunTimeout = 60000;
-
-// What a pad session puts in place of every other command: long lines, many
-// lines, tabs and characters beyond ASCII, typed or pasted, often after the
-// focus has been elsewhere.
-constexpr std::string_view kPadCommands[] = {
-    "focus 1221",
-    "key Return",
-    "key Backspace",
-    "key 7",
-    "click 1103",
-    "type a line of notes that runs on past the pad's right edge ",
-    "type x\ty",
-    "type \xc2\xb5V \xe2\x84\xa6",  // "µV Ω"
-    "type \xf0\x9f\x93\xbb",        // a radio, beyond the first plane
-    "type e\xcc\x81",               // "e" and a combining acute accent
-    "type \xe2\x80\xa9",            // a paragraph separator
-    "type \xc2\xa0\xe2\x80\xa8",    // a no-break space, a line separator
-    "type \xcd\xb8",                // U+0378, not assigned yet
-    "paste 1,5 V\t\xc2\xb5",        // Ctrl+V in the pad: the text at the caret
-    "paste \xe2\x80\xa9 12",        // a paragraph separator in the pasted text
-    "copy",                         // the pad's own copy: nothing is selected
-    "copy 1007",
-    "key Delete",
-};
-
-QByteArray scriptFor(std::uint32_t seed, bool padWork) {
-    varnock::testing::RandomCommandOptions options;
-    options.allowClose = true;
-    std::vector<std::string> commands = varnock::testing::randomCommands(
-        seed, padWork ? kCommandsPerPadScript : kCommandsPerScript, options);
-    if (padWork) {
-        std::mt19937 random(seed);
-        std::uniform_int_distribution<std::size_t> pick(0, std::size(kPadCommands) - 1);
-        for (std::size_t i = 0; i < commands.size(); i += 2) {
-            commands[i] = kPadCommands[pick(random)];
-        }
-    }
-    QByteArray script;
-    for (const std::string& line : commands) script += QByteArray::fromStdString(line) + '\n';
-    return script;
-}
 
 struct Run {
     QByteArray out;
@@ -135,7 +90,8 @@ void RandomAgreementTest::bothProgramsPrintTheSame_data() {
 void RandomAgreementTest::bothProgramsPrintTheSame() {
     QFETCH(std::uint32_t, seed);
     QFETCH(bool, padWork);
-    const QByteArray script = scriptFor(seed, padWork);
+    const QByteArray script =
+        QByteArray::fromStdString(varnock::testing::randomSessionScript(seed, padWork));
     const QString path = m_scripts.filePath(QStringLiteral("seed-%1.txt").arg(seed));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));

@@ -32,6 +32,34 @@ constexpr std::array<std::string_view, 12> kPastes = {"12.5", "-0",  "1e3", ".5"
 constexpr std::array<std::string_view, 8> kTypings = {
     "12", "note ", "f=146.52 MHz", "", "\xc2\xb5V", "\xe2\x84\xa6 load", "  ", "x"};
 
+// The lengths of the random sessions, in commands.
+constexpr std::size_t kCommandsPerScript = 60;
+constexpr std::size_t kCommandsPerPadScript = 150;
+
+// What a pad session puts in place of every other command: long lines, many
+// lines, tabs and characters beyond ASCII, typed or pasted, often after the
+// focus has been elsewhere.
+constexpr std::string_view kPadCommands[] = {
+    "focus 1221",
+    "key Return",
+    "key Backspace",
+    "key 7",
+    "click 1103",
+    "type a line of notes that runs on past the pad's right edge ",
+    "type x\ty",
+    "type \xc2\xb5V \xe2\x84\xa6",  // "µV Ω"
+    "type \xf0\x9f\x93\xbb",        // a radio, beyond the first plane
+    "type e\xcc\x81",               // "e" and a combining acute accent
+    "type \xe2\x80\xa9",            // a paragraph separator
+    "type \xc2\xa0\xe2\x80\xa8",    // a no-break space, a line separator
+    "type \xcd\xb8",                // U+0378, not assigned yet
+    "paste 1,5 V\t\xc2\xb5",        // Ctrl+V in the pad: the text at the caret
+    "paste \xe2\x80\xa9 12",        // a paragraph separator in the pasted text
+    "copy",                         // the pad's own copy: nothing is selected
+    "copy 1007",
+    "key Delete",
+};
+
 class Generator {
 public:
     Generator(std::uint32_t seed, const RandomCommandOptions& options)
@@ -108,6 +136,23 @@ std::vector<std::string> randomCommands(std::uint32_t seed, std::size_t count,
     lines.reserve(count);
     for (std::size_t i = 0; i < count; ++i) lines.push_back(generator.next());
     return lines;
+}
+
+std::string randomSessionScript(std::uint32_t seed, bool padWork) {
+    RandomCommandOptions options;
+    options.allowClose = true;
+    std::vector<std::string> commands =
+        randomCommands(seed, padWork ? kCommandsPerPadScript : kCommandsPerScript, options);
+    if (padWork) {
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<std::size_t> pick(0, std::size(kPadCommands) - 1);
+        for (std::size_t i = 0; i < commands.size(); i += 2) {
+            commands[i] = kPadCommands[pick(random)];
+        }
+    }
+    std::string script;
+    for (const std::string& line : commands) script += line + '\n';
+    return script;
 }
 
 }  // namespace varnock::testing

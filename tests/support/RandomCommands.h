@@ -24,4 +24,11 @@ struct RandomCommandOptions {
 std::vector<std::string> randomCommands(std::uint32_t seed, std::size_t count,
                                         const RandomCommandOptions& options = {});
 
+// A whole random session, one command a line, closes allowed: the script
+// that the replays of the real window and of the web page play against the
+// console. A pad session works the scratch pad hard, which the generator
+// seldom does: every other command is one of long lines, many lines, tabs
+// and characters beyond ASCII, typed or pasted.
+std::string randomSessionScript(std::uint32_t seed, bool padWork);
+
 }  // namespace varnock::testing

@@ -1,0 +1,161 @@
+#!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web page's figures, run by hand (docs/performance.md holds them): the
+// site's size compressed, the time to the first painted frame and to the
+// first usable key in headless Chromium, each against a page with one line
+// of text served the same way, and the memory of the tab.
+//
+//   node tests/web/bench.mjs [RUNS]     (11 by default; medians)
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import zlib from 'node:zlib';
+import { launchBrowser, openContext, desktopView } from './lib/browser.mjs';
+import { siteFolder } from './lib/places.mjs';
+import { serveSite } from './lib/site-server.mjs';
+
+const runs = Number(process.argv[2] ?? 11);
+const display = 1007;
+const firstKey = '7';
+
+// The page it is measured against: one line of text, which shows the key
+// pressed, and says it is ready as soon as it is parsed.
+const oneLinePage = `<!DOCTYPE html>
+<html lang="en" data-state="ready"><meta charset="utf-8"><title>One line</title>
+<p id="line">One line of text.</p>
+<script>addEventListener('keydown', (event) => { line.textContent = event.key; });</script>
+</html>
+`;
+
+function filesUnder(folder) {
+    return fs.readdirSync(folder, { withFileTypes: true, recursive: true })
+        .filter((entry) => entry.isFile())
+        .map((entry) => path.join(entry.parentPath ?? entry.path, entry.name));
+}
+
+// Every file of the site, as the service worker fetches them all on the
+// first visit: raw, gzip -9 and brotli at its best, summed file by file.
+function siteSize(folder) {
+    const total = { files: 0, raw: 0, gzip: 0, brotli: 0 };
+    for (const file of filesUnder(folder)) {
+        const body = fs.readFileSync(file);
+        total.files += 1;
+        total.raw += body.length;
+        total.gzip += zlib.gzipSync(body, { level: 9 }).length;
+        total.brotli += zlib.brotliCompressSync(body, {
+            params: { [zlib.constants.BROTLI_PARAM_QUALITY]: zlib.constants.BROTLI_MAX_QUALITY },
+        }).length;
+    }
+    return total;
+}
+
+// The resident memory of this browser's largest renderer, in bytes: the
+// tab's, the browser having been started from this process.
+function rendererResidentBytes() {
+    const parents = new Map();
+    const renderers = [];
+    for (const pid of fs.readdirSync('/proc').filter((name) => /^\d+$/.test(name))) {
+        try {
+            const stat = fs.readFileSync(`/proc/${pid}/stat`, 'utf8');
+            parents.set(pid, stat.slice(stat.lastIndexOf(')') + 2).split(' ')[1]);
+            if (fs.readFileSync(`/proc/${pid}/cmdline`, 'utf8').includes('--type=renderer')) renderers.push(pid);
+        } catch {
+            // The process has ended meanwhile.
+        }
+    }
+    const descends = (pid) => {
+        for (let at = pid; at !== undefined && at !== '0'; at = parents.get(at)) {
+            if (at === String(process.pid)) return true;
+        }
+        return false;
+    };
+    let largest = 0;
+    for (const pid of renderers.filter(descends)) {
+        const status = fs.readFileSync(`/proc/${pid}/status`, 'utf8');
+        largest = Math.max(largest, Number(/VmRSS:\s+(\d+)/.exec(status)?.[1] ?? 0) * 1024);
+    }
+    return largest;
+}
+
+// One first visit with a fresh profile: the first contentful paint, the
+// moment the page shows the first key pressed as soon as it is ready
+// (milliseconds from the navigation's start), and its memory.
+async function visit(browser, url, shownKey) {
+    const context = await openContext(browser, desktopView);
+    const page = await context.newPage();
+    await page.goto(url);
+    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', null, { polling: 'raf' });
+    await page.keyboard.press(firstKey);
+    const usable = await page.evaluate(shownKey, { key: firstKey, display });
+    const paint = await page.evaluate(() => new Promise((done) => {
+        const find = () => performance.getEntriesByName('first-contentful-paint')[0]?.startTime;
+        if (find() !== undefined) return done(find());
+        new PerformanceObserver(() => done(find())).observe({ type: 'paint', buffered: true });
+    }));
+    const session = await context.newCDPSession(page);
+    await session.send('Performance.enable');
+    const { metrics } = await session.send('Performance.getMetrics');
+    const heap = metrics.find((metric) => metric.name === 'JSHeapUsedSize').value;
+    const resident = rendererResidentBytes();
+    await context.close();
+    return { paint, usable, heap, resident };
+}
+
+const calculatorKeyShown = ({ key, display }) => new Promise((done) => {
+    const check = () => {
+        if (document.querySelector(`[data-id="${display}"]`).value === key) done(performance.now());
+        else requestAnimationFrame(check);
+    };
+    check();
+});
+const lineKeyShown = ({ key }) => new Promise((done) => {
+    const check = () => {
+        if (document.getElementById('line').textContent === key) done(performance.now());
+        else requestAnimationFrame(check);
+    };
+    check();
+});
+
+const median = (values) => {
+    const sorted = [...values].sort((a, b) => a - b);
+    return sorted[Math.floor(sorted.length / 2)];
+};
+
+async function measure(browser, url, shownKey) {
+    const results = [];
+    for (let i = 0; i < runs; ++i) results.push(await visit(browser, url, shownKey));
+    const of = (name) => median(results.map((result) => result[name]));
+    return { paint: of('paint'), usable: of('usable'), heap: of('heap'), resident: of('resident') };
+}
+
+const baselineFolder = fs.mkdtempSync(path.join(os.tmpdir(), 'varnock-one-line-'));
+fs.writeFileSync(path.join(baselineFolder, 'index.html'), oneLinePage);
+const calculatorSite = await serveSite(siteFolder);
+const baselineSite = await serveSite(baselineFolder);
+const browser = await launchBrowser();
+try {
+    const size = siteSize(siteFolder);
+    const calculator = await measure(browser, calculatorSite.url, calculatorKeyShown);
+    const baseline = await measure(browser, baselineSite.url, lineKeyShown);
+    const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+    const ms = (value) => `${value.toFixed(0)} ms`;
+    const mb = (bytes) => `${(bytes / 1048576).toFixed(1)} MB`;
+    const ratio = (a, b) => `${(a / b).toFixed(2)}x`;
+    console.log(`site: ${size.files} files, ${kb(size.raw)} raw, ${kb(size.gzip)} gzip -9, ${kb(size.brotli)} brotli`);
+    console.log(`medians of ${runs} first visits, fresh profile each (${chromiumVersion(browser)}):`);
+    console.log('| | calculator | one line of text | ratio |');
+    console.log('|---|---|---|---|');
+    console.log(`| first contentful paint | ${ms(calculator.paint)} | ${ms(baseline.paint)} | ${ratio(calculator.paint, baseline.paint)} |`);
+    console.log(`| first usable key | ${ms(calculator.usable)} | ${ms(baseline.usable)} | ${ratio(calculator.usable, baseline.usable)} |`);
+    console.log(`| JavaScript heap used | ${mb(calculator.heap)} | ${mb(baseline.heap)} | |`);
+    console.log(`| renderer resident memory | ${mb(calculator.resident)} | ${mb(baseline.resident)} | |`);
+} finally {
+    await browser.close();
+    await calculatorSite.close();
+    await baselineSite.close();
+    fs.rmSync(baselineFolder, { recursive: true, force: true });
+}
+
+function chromiumVersion(browser) {
+    return `Chromium ${browser.version()}`;
+}

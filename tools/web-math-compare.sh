@@ -18,18 +18,8 @@ build=${WEB_MATH_BUILD:-build/web-math}
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}  # Debian's emcc loads its acorn from there
 
 packages=(g++ cmake ninja-build emscripten nodejs)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source tools/install-packages.sh
+install_packages "${packages[@]}"
 
 configure() {  # dir, cmake launcher...
     local dir=$1

@@ -171,6 +171,11 @@ class Page {
   // a desktop window, and so does a right-button press (it opens a menu);
   // the pad keeps its own.
   onMouseDown(event) {
+    // The menu button opens the window's menu without taking the focus.
+    if (event.target.closest('#menu-button')) {
+      event.preventDefault();
+      return;
+    }
     const element = this.controlOf(event.target);
     if (element && Number(element.dataset.id) === this.padId) return;
     const onControl = element || event.target.closest('label, button');

@@ -85,7 +85,11 @@ export class Dialogs {
       const ok = dialog.querySelector('button.ok');
       const close = () => this.quietly(() => {
         dialog.close();
-        if (before?.isConnected) before.focus({ preventScroll: true });
+        if (before?.isConnected) {
+          before.focus({ preventScroll: true });
+          // A text box gets its caret back at the end, where typing goes on.
+          if (before.tagName === 'TEXTAREA') before.setSelectionRange(before.value.length, before.value.length);
+        }
       });
       ok.addEventListener('click', close);
       dialog.addEventListener('cancel', (event) => {

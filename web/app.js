@@ -8,7 +8,7 @@ import { Dialogs } from './dialogs.js';
 import { Menus } from './menus.js';
 import { actOfKey } from './keys.js';
 import { Feedback } from './feedback.js';
-import { fitWindow } from './scale.js';
+import { fitWindow, scaleTo } from './scale.js';
 
 // The window itself holds the focus, no control does.
 const WINDOW_FOCUS = 0;
@@ -21,6 +21,7 @@ class Page {
     this.table = core.table;
     this.window = document.getElementById('window');
     this.restart = document.getElementById('restart');
+    scaleTo(this.table.frame);
     this.view = new CalcView(this.table, document.getElementById('client'));
     this.padId = this.table.scratchPad;
     this.displayId = this.table.display;
@@ -39,9 +40,9 @@ class Page {
     const snapshot = this.core.start();
     this.window.hidden = false;
     this.restart.hidden = true;
-    // Laid out at its scale first, so that the boxes are fitted once.
+    // Drawn first and then laid out, so that the boxes are fitted once.
+    this.view.render(snapshot, { fit: false });
     this.relayout();
-    this.view.render(snapshot);
     document.documentElement.dataset.state = 'ready';
     this.showFocus(snapshot.focus);
   }
@@ -50,7 +51,7 @@ class Page {
   // takes the focus from it: it gets it back.
   relayout() {
     const focused = document.activeElement;
-    fitWindow(this.view);
+    fitWindow(this.view, this.table.frame);
     if (document.activeElement !== focused) this.placeFocus(focused);
   }
 

@@ -221,6 +221,8 @@ export class CalcView {
     }
     this.buildHidden(client);
     this.buildRadioGroups();
+    // Numbers grow from the right in the display, as on a calculator.
+    this.elements.get(this.table.display)?.classList.add('display');
   }
 
   // The panel that holds the display and the panels that continue it: in one
@@ -339,9 +341,10 @@ export class CalcView {
   }
 
   // Draws a state event: texts, captions and marks as the core holds them.
-  render(state) {
+  // fit: false leaves the fitting of the boxes to a layout that follows.
+  render(state, { fit = true } = {}) {
     const changed = state.texts.filter(([id, text]) => this.showText(id, text));
-    fitBoxes(changed.map(([id]) => this.fitting(id)).filter(Boolean));
+    if (fit) fitBoxes(changed.map(([id]) => this.fitting(id)).filter(Boolean));
     for (const [id, caption] of state.captions) {
       const element = this.elements.get(id);
       if (!element) continue;

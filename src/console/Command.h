@@ -52,6 +52,14 @@ struct PasteCommand {
 using Command = std::variant<ClickCommand, FocusCommand, KeyCommand, TypeCommand, MenuCommand,
                              DumpCommand, CopyCommand, PasteCommand>;
 
+// One handler per kind of command, for std::visit over a Command.
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
 // A blank line or a comment.
 struct SkippedLine {};
 // A line that is not a command; message says why, without the line number.

@@ -8,13 +8,6 @@
 namespace varnock::console {
 namespace {
 
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <typename... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
 // The control with this identifier when accept allows it.
 const ControlSpec* acceptedControl(const Identifier& id, bool (*accept)(const ControlSpec&)) {
     if (!id.value) return nullptr;

@@ -32,13 +32,6 @@ using namespace varnock::console;
 
 namespace {
 
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <typename... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
 val refused(const std::string& message) {
     val plan = val::object();
     plan.set("kind", "error");

@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build emscripten nodejs librsvg2-bin)
+packages=(cmake ninja-build emscripten esbuild nodejs librsvg2-bin)
 source tools/install-packages.sh
 install_packages "${packages[@]}"
 
@@ -18,6 +18,9 @@ install_packages "${packages[@]}"
 export NODE_PATH=/usr/share/nodejs
 build_dir=build-web
 site=$build_dir/site
+# The page's modules with the core's loader and control table, before they
+# are joined into the site's one script.
+stage=$build_dir/page
 icon=data/icons/org.tolvane.Varnock.svg
 
 build() {
@@ -27,16 +30,17 @@ build() {
         -DVARNOCK_WEB=ON -DVARNOCK_DESKTOP=OFF -DVARNOCK_TESTS=OFF -DVARNOCK_BENCH=OFF
     cmake --build "$build_dir" --target varnock-web
 
-    rm -rf "$site"
-    mkdir -p "$site/icons"
-    cp web/*.html web/*.js web/*.css web/manifest.webmanifest "$site/"
-    cp "$build_dir/src/web/varnock.mjs" "$build_dir/src/web/varnock.wasm" "$site/"
+    rm -rf "$site" "$stage"
+    mkdir -p "$site/icons" "$stage"
+    cp web/*.js web/index.html "$build_dir/src/web/varnock.mjs" "$stage/"
+    node tools/web-table.mjs "$stage" "$build_dir/src/web/varnock.wasm"
+    bundle
+    cp "$stage/index.html" web/style.css web/manifest.webmanifest "$build_dir/src/web/varnock.wasm" "$site/"
     cp "$icon" "$site/icons/icon.svg"
     for size in 192 512; do
         rsvg-convert -w "$size" -h "$size" "$icon" -o "$site/icons/icon-$size.png"
     done
     inline_style
-    check_preloads
     write_service_worker
     echo "The site is in $site"
 }
@@ -55,16 +59,10 @@ inline_style() {
     ' "$site/index.html" "$site/style.css"
 }
 
-# Every module the page imports is fetched at once, not found one import
-# after another: each must be in the page's preload list.
-check_preloads() {
-    local module missing=0
-    for module in $(cd "$site" && ls ./*.js ./*.mjs | sed 's|^\./||'); do
-        [ "$module" = sw.js ] && continue
-        grep -q "<link rel=\"modulepreload\" href=\"$module\">" "$site/index.html" ||
-            { echo "index.html does not preload $module" >&2; missing=1; }
-    done
-    return "$missing"
+# The page's modules, the core's loader and its control table joined into
+# one script: the page waits for one file, not for one import after another.
+bundle() {
+    esbuild "$stage/app.js" --bundle --format=esm --minify --log-level=warning --outfile="$site/app.js"
 }
 
 # The worker precaches every file of the site; its cache is named after

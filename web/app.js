@@ -8,7 +8,7 @@ import { Dialogs } from './dialogs.js';
 import { Menus } from './menus.js';
 import { actOfKey } from './keys.js';
 import { Feedback } from './feedback.js';
-import { fitWindow, scaleTo } from './scale.js';
+import { fitWindow } from './scale.js';
 
 // The window itself holds the focus, no control does.
 const WINDOW_FOCUS = 0;
@@ -21,7 +21,6 @@ class Page {
     this.table = core.table;
     this.window = document.getElementById('window');
     this.restart = document.getElementById('restart');
-    scaleTo(this.table.frame);
     this.view = new CalcView(this.table, document.getElementById('client'));
     this.padId = this.table.scratchPad;
     this.displayId = this.table.display;
@@ -51,7 +50,7 @@ class Page {
   // takes the focus from it: it gets it back.
   relayout() {
     const focused = document.activeElement;
-    fitWindow(this.view, this.table.frame);
+    fitWindow(this.view);
     if (document.activeElement !== focused) this.placeFocus(focused);
   }
 
@@ -295,9 +294,17 @@ async function main() {
   const page = new Page(core);
   addEventListener('resize', () => page.relayout());
   page.start();
-  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
-  }
+  keepForOffline();
+}
+
+// The worker that keeps the site for offline use downloads all of it on a
+// first visit: it starts once the calculator has settled, so that the first
+// keys do not wait on that download.
+const SETTLE_MS = 1500;
+
+function keepForOffline() {
+  if (!('serviceWorker' in navigator) || location.protocol === 'file:') return;
+  setTimeout(() => navigator.serviceWorker.register('sw.js').catch(() => {}), SETTLE_MS);
 }
 
 main().catch((error) => {

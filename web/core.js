@@ -3,9 +3,37 @@
 // user's acts through these calls, and each answers with the events the act
 // caused, in order, for the page to play.
 import createVarnock from './varnock.mjs';
+// The control table, written out of the core when the site is built.
+import table from './table.js';
+
+const WASM = new URL('varnock.wasm', import.meta.url);
+
+// The compiled core: the page's head starts compiling it while this script
+// is still on its way; from a server that sends it with another MIME type
+// than WebAssembly's, it is compiled from its bytes.
+async function compiledCore() {
+  const early = await globalThis.varnockCompiling;
+  if (early) return early;
+  const response = await fetch(WASM);
+  if (!response.ok) throw new Error(`the core could not be fetched (${response.status})`);
+  return WebAssembly.compile(await response.arrayBuffer());
+}
+
+function instantiate() {
+  return new Promise((resolve, reject) => {
+    createVarnock({
+      instantiateWasm(imports, receive) {
+        compiledCore()
+          .then((compiled) => WebAssembly.instantiate(compiled, imports))
+          .then((instance) => receive(instance), reject);
+        return {};
+      },
+    }).then(resolve, reject);
+  });
+}
 
 export async function loadCore() {
-  const module = await createVarnock();
+  const module = await instantiate();
   const read = (pointer) => JSON.parse(module.UTF8ToString(pointer));
   // Texts go in as UTF-8 copies on the module's heap, freed after the call.
   const withText = (call, text) => {
@@ -19,7 +47,7 @@ export async function loadCore() {
     }
   };
   return {
-    table: read(module._varnock_control_table()),
+    table,
     start: () => read(module._varnock_start()),
     click: (id) => read(module._varnock_click(id)),
     mnemonic: (key) => read(module._varnock_mnemonic(key.charCodeAt(0))),

@@ -6,8 +6,8 @@
 // shows it.
 import { fitBoxText } from './fitting.js';
 
-const canvas = document.createElement('canvas');
-const context = canvas.getContext('2d');
+// Texts are measured on a canvas of their own, made at the first need.
+let context = null;
 
 // Room kept free of the measured width, for the rounding of glyph advances.
 const MEASURE_SLACK = 0.97;
@@ -20,6 +20,7 @@ const SMALLEST_PIXELS = 10;
 const ownTitles = new WeakMap();
 
 function measure(style, size) {
+  context ??= document.createElement('canvas').getContext('2d');
   context.font = `${style.fontWeight} ${size}px ${style.fontFamily}`;
   return (text) => context.measureText(text).width;
 }

@@ -27,6 +27,25 @@ const oneLinePage = `<!DOCTYPE html>
 </html>
 `;
 
+// A second reference: the same line, whose keys go through a WebAssembly
+// module of one function (it returns its argument), fetched and compiled as
+// the calculator's core is. It is ready once the module is: the least any
+// page whose keys go through WebAssembly can take.
+const wasmLinePage = `<!DOCTYPE html>
+<html lang="en" data-state="loading"><meta charset="utf-8"><title>One line and a module</title>
+<p id="line">One line of text.</p>
+<script type="module">
+const { instance } = await WebAssembly.instantiateStreaming(fetch('echo.wasm'));
+addEventListener('keydown', (event) => {
+  line.textContent = String.fromCharCode(instance.exports.echo(event.key.charCodeAt(0)));
+});
+document.documentElement.dataset.state = 'ready';
+</script>
+</html>
+`;
+// (module (func (export "echo") (param i32) (result i32) local.get 0))
+const echoModule = Buffer.from('0061736d0100000001060160017f017f03020100070801046563686f00000a0601040020000b', 'hex');
+
 function filesUnder(folder) {
     return fs.readdirSync(folder, { withFileTypes: true, recursive: true })
         .filter((entry) => entry.isFile())
@@ -80,11 +99,27 @@ function rendererResidentBytes() {
 // One first visit with a fresh profile: the first contentful paint, the
 // moment the page shows the first key pressed as soon as it is ready
 // (milliseconds from the navigation's start), and its memory.
+// The key is pressed as soon as the page says it is ready. The page itself
+// notes that moment, so that nothing of the driver's runs in the page while
+// it starts: Playwright's waiting functions would inject their own script.
+function noteWhenReady() {
+    window.varnockBenchReady = new Promise((resolve) => {
+        const isReady = () => document.documentElement?.dataset.state === 'ready';
+        const watch = new MutationObserver(() => {
+            if (!isReady()) return;
+            watch.disconnect();
+            resolve();
+        });
+        watch.observe(document, { attributes: true, childList: true, subtree: true });
+    });
+}
+
 async function visit(browser, url, shownKey) {
     const context = await openContext(browser, desktopView);
     const page = await context.newPage();
-    await page.goto(url);
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready', null, { polling: 'raf' });
+    await page.addInitScript(noteWhenReady);
+    await page.goto(url, { waitUntil: 'commit' });
+    await page.evaluate(() => window.varnockBenchReady);
     await page.keyboard.press(firstKey);
     const usable = await page.evaluate(shownKey, { key: firstKey, display });
     const paint = await page.evaluate(() => new Promise((done) => {
@@ -121,34 +156,49 @@ const median = (values) => {
     return sorted[Math.floor(sorted.length / 2)];
 };
 
-async function measure(browser, url, shownKey) {
-    const results = [];
-    for (let i = 0; i < runs; ++i) results.push(await visit(browser, url, shownKey));
-    const of = (name) => median(results.map((result) => result[name]));
-    return { paint: of('paint'), usable: of('usable'), heap: of('heap'), resident: of('resident') };
+// The two pages are visited in turn, so that what else the machine does
+// meanwhile weighs on both alike.
+async function measureInTurn(browser, pages) {
+    const results = pages.map(() => []);
+    for (let i = 0; i < runs; ++i) {
+        for (const [at, { url, shownKey }] of pages.entries()) results[at].push(await visit(browser, url, shownKey));
+    }
+    return results.map((visits) => {
+        const of = (name) => median(visits.map((result) => result[name]));
+        return { paint: of('paint'), usable: of('usable'), heap: of('heap'), resident: of('resident') };
+    });
 }
 
 const baselineFolder = fs.mkdtempSync(path.join(os.tmpdir(), 'varnock-one-line-'));
 fs.writeFileSync(path.join(baselineFolder, 'index.html'), oneLinePage);
+fs.writeFileSync(path.join(baselineFolder, 'wasm.html'), wasmLinePage);
+fs.writeFileSync(path.join(baselineFolder, 'echo.wasm'), echoModule);
 const calculatorSite = await serveSite(siteFolder);
 const baselineSite = await serveSite(baselineFolder);
 const browser = await launchBrowser();
 try {
     const size = siteSize(siteFolder);
-    const calculator = await measure(browser, calculatorSite.url, calculatorKeyShown);
-    const baseline = await measure(browser, baselineSite.url, lineKeyShown);
+    const [calculator, baseline, wasmLine] = await measureInTurn(browser, [
+        { url: calculatorSite.url, shownKey: calculatorKeyShown },
+        { url: baselineSite.url, shownKey: lineKeyShown },
+        { url: `${baselineSite.url}wasm.html`, shownKey: lineKeyShown },
+    ]);
     const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
     const ms = (value) => `${value.toFixed(0)} ms`;
     const mb = (bytes) => `${(bytes / 1048576).toFixed(1)} MB`;
     const ratio = (a, b) => `${(a / b).toFixed(2)}x`;
     console.log(`site: ${size.files} files, ${kb(size.raw)} raw, ${kb(size.gzip)} gzip -9, ${kb(size.brotli)} brotli`);
     console.log(`medians of ${runs} first visits, fresh profile each (${chromiumVersion(browser)}):`);
-    console.log('| | calculator | one line of text | ratio |');
-    console.log('|---|---|---|---|');
-    console.log(`| first contentful paint | ${ms(calculator.paint)} | ${ms(baseline.paint)} | ${ratio(calculator.paint, baseline.paint)} |`);
-    console.log(`| first usable key | ${ms(calculator.usable)} | ${ms(baseline.usable)} | ${ratio(calculator.usable, baseline.usable)} |`);
-    console.log(`| JavaScript heap used | ${mb(calculator.heap)} | ${mb(baseline.heap)} | |`);
-    console.log(`| renderer resident memory | ${mb(calculator.resident)} | ${mb(baseline.resident)} | |`);
+    console.log('| | calculator | one line of text | ratio | one line through WebAssembly | ratio |');
+    console.log('|---|---|---|---|---|---|');
+    const row = (name, of, format, compared = true) => {
+        const ratios = compared ? [ratio(of(calculator), of(baseline)), ratio(of(calculator), of(wasmLine))] : ['', ''];
+        console.log(`| ${name} | ${format(of(calculator))} | ${format(of(baseline))} | ${ratios[0]} | ${format(of(wasmLine))} | ${ratios[1]} |`);
+    };
+    row('first contentful paint', (page) => page.paint, ms);
+    row('first usable key', (page) => page.usable, ms);
+    row('JavaScript heap used', (page) => page.heap, mb, false);
+    row('renderer resident memory', (page) => page.resident, mb, false);
 } finally {
     await browser.close();
     await calculatorSite.close();

@@ -1,8 +1,10 @@
 #!/usr/bin/env node
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What only the web page has, checked in headless Chromium: the layout on a
-// phone held upright, a reload with the network off, the install manifest
-// as Chromium judges it, and the live region that announces new values.
+// phone held upright and on a wide screen, the start from a server that
+// sends the core with another MIME type, a reload with the network off, the
+// install manifest as Chromium judges it, and the live region that announces
+// new values.
 //
 //   node tests/web/page-checks.mjs
 import fs from 'node:fs';
@@ -83,6 +85,44 @@ const checks = {
         const faults = await page.evaluate(phoneLayout, { display, equalsKey, smallestText, smallestTarget, slack });
         await context.close();
         expect(faults.length === 0, faults.join('\n'));
+    },
+
+    async 'wide: the window fits the screen at its proportions, without scrolling'({ browser, url }) {
+        for (const viewport of [{ width: 1280, height: 800 }, { width: 1920, height: 1080 }, { width: 800, height: 1000 }]) {
+            const { context, page } = await openPage(browser, url, { viewport });
+            const fit = await page.evaluate(() => {
+                const root = document.documentElement;
+                const client = document.getElementById('client');
+                const style = getComputedStyle(client);
+                const { width, height } = client.getBoundingClientRect();
+                const frame = [style.getPropertyValue('--dw'), style.getPropertyValue('--dh')].map(Number);
+                return {
+                    scrolls: root.scrollWidth > root.clientWidth || root.scrollHeight > root.clientHeight,
+                    proportions: (width / height) / (frame[0] / (frame[1] * 13 / 12)),
+                    fills: Math.max(width / root.clientWidth, height / root.clientHeight),
+                };
+            });
+            await context.close();
+            const size = `${viewport.width}x${viewport.height}`;
+            expect(!fit.scrolls, `the page scrolls at ${size}`);
+            expect(Math.abs(fit.proportions - 1) < 0.01, `the window is out of proportion at ${size} (${fit.proportions})`);
+            expect(fit.fills > 0.9, `the window fills only ${Math.round(fit.fills * 100)} % of ${size}`);
+        }
+    },
+
+    async 'a server that sends the core with another MIME type: the page still starts and computes'({ browser, url }) {
+        const context = await openContext(browser, desktopView);
+        const page = await context.newPage();
+        await page.route('**/varnock.wasm', async (route) => {
+            const response = await route.fetch();
+            await route.fulfill({ response, headers: { ...response.headers(), 'content-type': 'application/octet-stream' } });
+        });
+        await page.goto(url);
+        await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+        for (const key of ['7', '*', '6', '=']) await page.keyboard.press(key);
+        const shown = await page.inputValue(`[data-id="${display}"]`);
+        await context.close();
+        expect(shown === '42', `7 * 6 shows ${JSON.stringify(shown)}`);
     },
 
     async 'offline: a reload with the network off loads and computes'({ browser, url }) {

@@ -8,15 +8,17 @@ import table from './table.js';
 
 const WASM = new URL('varnock.wasm', import.meta.url);
 
-// The compiled core: the page's head starts compiling it while this script
-// is still on its way; from a server that sends it with another MIME type
-// than WebAssembly's, it is compiled from its bytes.
+// The compiled core, compiled as it streams in (the page preloads it); from
+// a server that sends it with another MIME type than WebAssembly's, it is
+// compiled from its bytes.
 async function compiledCore() {
-  const early = await globalThis.varnockCompiling;
-  if (early) return early;
-  const response = await fetch(WASM);
-  if (!response.ok) throw new Error(`the core could not be fetched (${response.status})`);
-  return WebAssembly.compile(await response.arrayBuffer());
+  try {
+    return await WebAssembly.compileStreaming(fetch(WASM));
+  } catch {
+    const response = await fetch(WASM);
+    if (!response.ok) throw new Error(`the core could not be fetched (${response.status})`);
+    return WebAssembly.compile(await response.arrayBuffer());
+  }
 }
 
 function instantiate() {

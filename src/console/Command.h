@@ -7,6 +7,8 @@
 #include <string_view>
 #include <variant>
 
+#include "ui/WindowKeys.h"
+
 namespace varnock::console {
 
 // A control identifier as written: its value when it fits an int.
@@ -15,14 +17,14 @@ struct Identifier {
     std::optional<int> value;
 };
 
-enum class KeyKind { Character, Return, Escape, Backspace, Delete };
+using KeyKind = WindowKey;
 
 struct Key {
     KeyKind kind;
     char character = 0;  // for KeyKind::Character
 };
 
-enum class MenuEntry { About, Close };
+using MenuEntry = MenuChoice;
 
 struct ClickCommand {
     Identifier control;

@@ -8,12 +8,13 @@
 #include <string>
 
 #include "app/CalcState.h"
+#include "app/WindowActs.h"
 #include "console/Output.h"
 #include "form/WindowOps.h"
 
 namespace varnock::console {
 
-class ConsoleWindow : public WindowOps, public ShownWindow {
+class ConsoleWindow : public WindowOps, public ShownWindow, public FocusRecord {
 public:
     // Events are printed to events; what the controls show is read from
     // state, which the calculator keeps.
@@ -28,8 +29,8 @@ public:
     void runAboutBox() override;
 
     // The control that holds the keyboard focus, or kMainWindowFocus.
-    int focus() const { return m_focus; }
-    void setFocus(int id) { m_focus = id; }
+    int focus() const override { return m_focus; }
+    void setFocus(int id) override { m_focus = id; }
 
     // What a box, a label or a mark shows now, without a copy.
     const std::string& text(int id) const { return m_state.text(id); }

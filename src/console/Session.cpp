@@ -5,8 +5,6 @@
 #include "console/Utf8.h"
 #include "form/ControlIds.h"
 #include "ui/Layout.h"
-#include "ui/Platform.h"
-#include "ui/WindowRules.h"
 
 namespace varnock::console {
 namespace {
@@ -27,40 +25,29 @@ std::string asPadText(std::string_view text) {
 }  // namespace
 
 Session::Session(std::ostream& out)
-    : m_out(out), m_dialog(m_window), m_window(out, m_dialog.state()) {
-    m_dialog.OnInitDialog();
-    moveFocus(initialFocus());
+    : m_out(out), m_dialog(m_window), m_window(out, m_dialog.state()), m_acts(m_dialog, m_window) {
+    m_acts.open();
 }
 
-// A visible control takes the focus under the mouse. A hidden twin cannot be
-// clicked with the mouse: its click is its Alt mnemonic, which runs it
-// wherever the focus is and leaves the focus alone.
 Refusal Session::click(const Identifier& id) {
     const ControlSpec* control = clickableControl(id);
     if (control == nullptr) return notClickable(id);
-    if (control->isVisible()) moveFocus(control->id);
-    operate(control->id);
+    m_acts.click(*control);
     return std::nullopt;
 }
 
 Refusal Session::focus(const Identifier& id) {
     const ControlSpec* control = focusableControl(id);
     if (control == nullptr) return notFocusable(id);
-    moveFocus(control->id);
+    m_acts.moveFocus(control->id);
     return std::nullopt;
 }
 
-// The pad takes its keys as text; elsewhere a printable key is the mnemonic
-// of a keypad twin, Return presses a button, Backspace edits the number
-// being typed and Delete clears the entry. Escape cancels the window
-// wherever the focus is.
+// The pad takes its keys as text; the window takes them elsewhere. Escape
+// cancels the window wherever the focus is.
 Refusal Session::press(Key key) {
-    if (key.kind == KeyKind::Escape) {
-        m_dialog.OnCancel();
-        return std::nullopt;
-    }
-    if (!padHasFocus()) {
-        pressOutsidePad(key);
+    if (key.kind == KeyKind::Escape || !padHasFocus()) {
+        m_acts.pressOutsidePad(key.kind, key.character);
         return std::nullopt;
     }
     switch (key.kind) {
@@ -78,30 +65,11 @@ Refusal Session::press(Key key) {
     return std::nullopt;
 }
 
-void Session::pressOutsidePad(Key key) {
-    switch (key.kind) {
-        case KeyKind::Character:
-            if (const int twin = twinForKey(key.character)) operate(twin);
-            break;
-        case KeyKind::Return:
-            operate(returnKeyButton(m_window.focus()));
-            break;
-        case KeyKind::Backspace:
-            m_dialog.OnBackspace();
-            break;
-        case KeyKind::Delete:
-            m_dialog.OnDelete();
-            break;
-        case KeyKind::Escape:
-            break;
-    }
-}
-
 // The pad takes the focus as a click into it would, then the text goes in at
 // the caret, which stays at the end.
 Refusal Session::type(std::string_view text) {
     if (Refusal full = checkPadRoom(text.size())) return full;
-    moveFocus(kScratchPad);
+    m_acts.moveFocus(kScratchPad);
     return typeIntoPad(asPadText(text));
 }
 
@@ -138,27 +106,9 @@ Refusal Session::paste(std::string_view text) {
     return std::nullopt;
 }
 
-void Session::menu(MenuEntry entry) {
-    switch (entry) {
-        case MenuEntry::About:
-            m_dialog.OnSysCommand(CCalcDlg::kAboutCommand);
-            break;
-        case MenuEntry::Close:
-            m_dialog.OnCancel();
-            break;
-    }
-}
+void Session::menu(MenuEntry entry) { m_acts.menu(entry); }
 
 void Session::dump() const { writeDump(m_out, m_window); }
-
-// A control that already holds the focus is not told again.
-void Session::moveFocus(int id) {
-    if (m_window.focus() == id) return;
-    m_window.setFocus(id);
-    m_dialog.OnSetFocus(id);
-}
-
-void Session::operate(int id) { m_dialog.OnClicked(id); }
 
 bool Session::padHasFocus() const { return m_window.focus() == kScratchPad; }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/CalcDlg.h"
+#include "app/WindowActs.h"
 #include "console/Command.h"
 #include "console/CommandTarget.h"
 #include "console/ConsoleWindow.h"
@@ -37,13 +38,6 @@ private:
     void dump() const override;
     Refusal copy(const std::optional<Identifier>& box) override;
     Refusal paste(std::string_view text) override;
-    // A key outside the scratch pad.
-    void pressOutsidePad(Key key);
-
-    // The focus moves to id; its set-focus operation runs if it has one.
-    void moveFocus(int id);
-    // The control's click: its marks move, then its operation runs.
-    void operate(int id);
     bool padHasFocus() const;
     Refusal checkPadRoom(std::size_t bytes) const;
 
@@ -52,6 +46,7 @@ private:
     // keeps the window's address until the window is opened.
     CCalcDlg m_dialog;
     ConsoleWindow m_window;
+    WindowActs m_acts;
 };
 
 }  // namespace varnock::console

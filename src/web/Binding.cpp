@@ -70,11 +70,11 @@ EMSCRIPTEN_KEEPALIVE const char* varnock_paste(const char* text) {
 EMSCRIPTEN_KEEPALIVE const char* varnock_menu_opened() { return answer(session().menuOpened()); }
 
 EMSCRIPTEN_KEEPALIVE const char* varnock_menu_about() {
-    return answer(session().menu(varnock::web::MenuCommand::About));
+    return answer(session().menu(varnock::MenuChoice::About));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* varnock_menu_close() {
-    return answer(session().menu(varnock::web::MenuCommand::Close));
+    return answer(session().menu(varnock::MenuChoice::Close));
 }
 
 }  // extern "C"

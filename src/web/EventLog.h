@@ -9,12 +9,13 @@
 #include <string>
 
 #include "app/CalcState.h"
+#include "app/WindowActs.h"
 #include "form/WindowOps.h"
 #include "web/JsonText.h"
 
 namespace varnock::web {
 
-class EventLog : public WindowOps {
+class EventLog : public WindowOps, public FocusRecord {
 public:
     explicit EventLog(const CalcState& state);
 
@@ -29,8 +30,8 @@ public:
     void clipboard(std::string_view text);
 
     // The control that holds the keyboard focus, or kMainWindowFocus.
-    int focus() const { return m_focus; }
-    void setFocus(int id) { m_focus = id; }
+    int focus() const override { return m_focus; }
+    void setFocus(int id) override { m_focus = id; }
     bool isClosed() const { return m_closed; }
 
     // The events since the last call, as a JSON array; the log starts afresh.

@@ -9,18 +9,16 @@
 namespace varnock::web {
 namespace {
 
-enum class KeyAct { Twin, Return, Escape, Backspace, Delete };
-
 struct NamedKey {
     std::string_view name;
-    KeyAct act;
+    WindowKey key;
 };
 
 constexpr NamedKey kNamedKeys[] = {
-    {"Return", KeyAct::Return},
-    {"Escape", KeyAct::Escape},
-    {"Backspace", KeyAct::Backspace},
-    {"Delete", KeyAct::Delete},
+    {"Return", WindowKey::Return},
+    {"Escape", WindowKey::Escape},
+    {"Backspace", WindowKey::Backspace},
+    {"Delete", WindowKey::Delete},
 };
 
 const ControlSpec* controlIf(int id, bool (*accept)(const ControlSpec&)) {
@@ -30,17 +28,14 @@ const ControlSpec* controlIf(int id, bool (*accept)(const ControlSpec&)) {
 
 }  // namespace
 
-WebSession::WebSession() : m_dialog(m_log), m_log(m_dialog.state()) {
-    m_dialog.OnInitDialog();
-    moveFocus(initialFocus());
+WebSession::WebSession() : m_dialog(m_log), m_log(m_dialog.state()), m_acts(m_dialog, m_log) {
+    m_acts.open();
     m_log.takeEvents();  // the snapshot shows the opened window
 }
 
 std::string WebSession::click(int id) {
     const ControlSpec* control = controlIf(id, takesClicks);
-    if (control == nullptr || isClosed()) return events();
-    if (control->isVisible()) moveFocus(id);
-    m_dialog.OnClicked(id);
+    if (control != nullptr && !isClosed()) m_acts.click(*control);
     return events();
 }
 
@@ -55,36 +50,20 @@ std::string WebSession::focus(int id) {
     if (id == kMainWindowFocus) {
         m_log.setFocus(kMainWindowFocus);
     } else if (controlIf(id, takesFocus) != nullptr) {
-        moveFocus(id);
+        m_acts.moveFocus(id);
     }
     return events();
 }
 
 std::string WebSession::key(std::string_view name) {
     if (isClosed()) return events();
-    KeyAct act = KeyAct::Twin;
     for (const NamedKey& named : kNamedKeys) {
-        if (named.name == name) act = named.act;
+        if (named.name == name) {
+            m_acts.pressOutsidePad(named.key, 0);
+            return events();
+        }
     }
-    switch (act) {
-        case KeyAct::Twin:
-            if (name.size() == 1) {
-                if (const int twin = twinForKey(name.front())) m_dialog.OnClicked(twin);
-            }
-            break;
-        case KeyAct::Return:
-            m_dialog.OnClicked(returnKeyButton(m_log.focus()));
-            break;
-        case KeyAct::Escape:
-            m_dialog.OnCancel();
-            break;
-        case KeyAct::Backspace:
-            m_dialog.OnBackspace();
-            break;
-        case KeyAct::Delete:
-            m_dialog.OnDelete();
-            break;
-    }
+    if (name.size() == 1) m_acts.pressOutsidePad(WindowKey::Character, name.front());
     return events();
 }
 
@@ -117,26 +96,11 @@ std::string WebSession::menuOpened() {
     return events();
 }
 
-std::string WebSession::menu(MenuCommand command) {
-    if (isClosed()) return events();
-    switch (command) {
-        case MenuCommand::About:
-            m_dialog.OnSysCommand(CCalcDlg::kAboutCommand);
-            break;
-        case MenuCommand::Close:
-            m_dialog.OnCancel();
-            break;
-    }
+std::string WebSession::menu(MenuChoice choice) {
+    if (!isClosed()) m_acts.menu(choice);
     return events();
 }
 
 std::string WebSession::snapshot() const { return snapshotOf(m_dialog.state(), m_log.focus()); }
-
-// A control that already holds the focus is not told again.
-void WebSession::moveFocus(int id) {
-    if (m_log.focus() == id) return;
-    m_log.setFocus(id);
-    m_dialog.OnSetFocus(id);
-}
 
 }  // namespace varnock::web

@@ -9,12 +9,10 @@
 #include <string_view>
 
 #include "app/CalcDlg.h"
+#include "app/WindowActs.h"
 #include "web/EventLog.h"
 
 namespace varnock::web {
-
-// Where a menu was opened: the window's own menu or a box's Copy menu.
-enum class MenuCommand { About, Close };
 
 class WebSession {
 public:
@@ -46,20 +44,20 @@ public:
     std::string paste(std::string_view text);
     // A menu opened (the window's or a box's); the number being typed ends.
     std::string menuOpened();
-    std::string menu(MenuCommand command);
+    std::string menu(MenuChoice choice);
 
     // Every control's state and the focus, as snapshotOf gives them.
     std::string snapshot() const;
     bool isClosed() const { return m_log.isClosed(); }
 
 private:
-    void moveFocus(int id);
     std::string events() { return m_log.takeEvents(); }
 
     // The calculator is built first, to hand the log its state; it only keeps
     // the log's address until the window is opened.
     CCalcDlg m_dialog;
     EventLog m_log;
+    WindowActs m_acts;
 };
 
 }  // namespace varnock::web

@@ -76,7 +76,7 @@ TEST(WebSession, ClosesOnceAndThenTakesNoAct) {
     EXPECT_NE(at(closing, kClosed), std::string::npos) << closing;
     EXPECT_TRUE(session.isClosed());
     EXPECT_EQ(session.click(varnock::kDigit1), "[]");
-    EXPECT_EQ(session.menu(varnock::web::MenuCommand::Close), "[]");
+    EXPECT_EQ(session.menu(varnock::MenuChoice::Close), "[]");
 }
 
 // The page draws a new session from the snapshot: every changing label's

@@ -6,8 +6,8 @@
 
 namespace varnock::console {
 
-ConsoleWindow::ConsoleWindow(std::ostream& events, const CalcState& state)
-    : m_events(events), m_state(state), m_focus(kMainWindowFocus) {}
+ConsoleWindow::ConsoleWindow(std::ostream& events, const CCalcDlg& calc)
+    : m_events(events), m_calc(calc), m_focus(kMainWindowFocus) {}
 
 // A message box is closed with OK at once and leaves the focus where it was.
 void ConsoleWindow::messageBox(std::string_view text, MessageIcon icon) {

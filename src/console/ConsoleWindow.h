@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/CalcState.h"
+#include "app/CalcDlg.h"
 #include "app/WindowActs.h"
 #include "console/Output.h"
 #include "form/WindowOps.h"
@@ -16,9 +16,10 @@ namespace varnock::console {
 
 class ConsoleWindow : public WindowOps, public ShownWindow, public FocusRecord {
 public:
-    // Events are printed to events; what the controls show is read from
-    // state, which the calculator keeps.
-    ConsoleWindow(std::ostream& events, const CalcState& state);
+    // Events are printed to events; what the controls show is read from the
+    // state that the calculator keeps. The window may be made before the
+    // calculator, which then opens on it.
+    ConsoleWindow(std::ostream& events, const CCalcDlg& calc);
 
     // Nothing to draw: every reading goes to the state itself.
     void stateChanged(const StateChange&) override {}
@@ -33,9 +34,9 @@ public:
     void setFocus(int id) override { m_focus = id; }
 
     // What a box, a label or a mark shows now, without a copy.
-    const std::string& text(int id) const { return m_state.text(id); }
-    const std::string& caption(int id) const { return m_state.caption(id); }
-    int checkState(int id) const { return m_state.check(id); }
+    const std::string& text(int id) const { return m_calc.state().text(id); }
+    const std::string& caption(int id) const { return m_calc.state().caption(id); }
+    int checkState(int id) const { return m_calc.state().check(id); }
 
     bool isClosed() const { return m_closed; }
 
@@ -47,7 +48,7 @@ public:
 
 private:
     std::ostream& m_events;
-    const CalcState& m_state;
+    const CCalcDlg& m_calc;
     int m_focus;
     bool m_closed = false;
 };

@@ -25,7 +25,7 @@ std::string asPadText(std::string_view text) {
 }  // namespace
 
 Session::Session(std::ostream& out)
-    : m_out(out), m_dialog(m_window), m_window(out, m_dialog.state()), m_acts(m_dialog, m_window) {
+    : m_out(out), m_window(out, m_dialog), m_dialog(m_window), m_acts(m_dialog, m_window) {
     m_acts.open();
 }
 

@@ -42,10 +42,10 @@ private:
     Refusal checkPadRoom(std::size_t bytes) const;
 
     std::ostream& m_out;
-    // The calculator is built first, to hand the window its state; it only
-    // keeps the window's address until the window is opened.
-    CCalcDlg m_dialog;
+    // The window is made first, for the calculator to open on; it reads the
+    // calculator's state only once the calculator is made.
     ConsoleWindow m_window;
+    CCalcDlg m_dialog;
     WindowActs m_acts;
 };
 

@@ -41,7 +41,7 @@ void writeState(JsonText& json, const CalcState& state, const StateChange& chang
 
 }  // namespace
 
-EventLog::EventLog(const CalcState& state) : m_state(state), m_focus(kMainWindowFocus) {
+EventLog::EventLog(const CCalcDlg* calc) : m_calc(calc), m_focus(kMainWindowFocus) {
     m_events.beginArray();
 }
 
@@ -51,7 +51,7 @@ JsonText& EventLog::beginEvent(std::string_view name) {
 
 void EventLog::stateChanged(const StateChange& change) {
     m_events.beginObject();
-    writeState(m_events, m_state, change);
+    writeState(m_events, m_calc->state(), change);
     m_events.endObject();
 }
 

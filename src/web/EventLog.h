@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/CalcState.h"
+#include "app/CalcDlg.h"
 #include "app/WindowActs.h"
 #include "form/WindowOps.h"
 #include "web/JsonText.h"
@@ -17,7 +17,9 @@ namespace varnock::web {
 
 class EventLog : public WindowOps, public FocusRecord {
 public:
-    explicit EventLog(const CalcState& state);
+    // Reads what the controls show from the state that the calculator keeps.
+    // The log may be made before the calculator, which then opens on it.
+    explicit EventLog(const CCalcDlg* calc);
 
     void stateChanged(const StateChange& change) override;
     void messageBox(std::string_view text, MessageIcon icon) override;
@@ -40,7 +42,7 @@ public:
 private:
     JsonText& beginEvent(std::string_view name);
 
-    const CalcState& m_state;
+    const CCalcDlg* m_calc;
     JsonText m_events;
     int m_focus;
     bool m_closed = false;

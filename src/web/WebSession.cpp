@@ -28,7 +28,7 @@ const ControlSpec* controlIf(int id, bool (*accept)(const ControlSpec&)) {
 
 }  // namespace
 
-WebSession::WebSession() : m_dialog(m_log), m_log(m_dialog.state()), m_acts(m_dialog, m_log) {
+WebSession::WebSession() : m_log(&m_dialog), m_dialog(m_log), m_acts(m_dialog, m_log) {
     m_acts.open();
     m_log.takeEvents();  // the snapshot shows the opened window
 }

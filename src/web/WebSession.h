@@ -53,10 +53,10 @@ public:
 private:
     std::string events() { return m_log.takeEvents(); }
 
-    // The calculator is built first, to hand the log its state; it only keeps
-    // the log's address until the window is opened.
-    CCalcDlg m_dialog;
+    // The log is made first, for the calculator to open on; it reads the
+    // calculator's state only once the calculator is made.
     EventLog m_log;
+    CCalcDlg m_dialog;
     WindowActs m_acts;
 };
 

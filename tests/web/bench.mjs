@@ -3,7 +3,8 @@
 // The web page's figures, run by hand (docs/performance.md holds them): the
 // site's size compressed, the time to the first painted frame and to the
 // first usable key in headless Chromium, each against a page with one line
-// of text served the same way, and the memory of the tab.
+// of text and one whose keys go through WebAssembly, served the same way,
+// and the memory of the tab.
 //
 //   node tests/web/bench.mjs [RUNS]     (11 by default; medians)
 import fs from 'node:fs';
@@ -96,9 +97,6 @@ function rendererResidentBytes() {
     return largest;
 }
 
-// One first visit with a fresh profile: the first contentful paint, the
-// moment the page shows the first key pressed as soon as it is ready
-// (milliseconds from the navigation's start), and its memory.
 // The key is pressed as soon as the page says it is ready. The page itself
 // notes that moment, so that nothing of the driver's runs in the page while
 // it starts: Playwright's waiting functions would inject their own script.
@@ -114,6 +112,9 @@ function noteWhenReady() {
     });
 }
 
+// One first visit with a fresh profile: the first contentful paint, the
+// moment the page shows the first key pressed as soon as it is ready
+// (milliseconds from the navigation's start), and its memory.
 async function visit(browser, url, shownKey) {
     const context = await openContext(browser, desktopView);
     const page = await context.newPage();
@@ -156,8 +157,8 @@ const median = (values) => {
     return sorted[Math.floor(sorted.length / 2)];
 };
 
-// The two pages are visited in turn, so that what else the machine does
-// meanwhile weighs on both alike.
+// The pages are visited in turn, so that what else the machine does
+// meanwhile weighs on all of them alike.
 async function measureInTurn(browser, pages) {
     const results = pages.map(() => []);
     for (let i = 0; i < runs; ++i) {

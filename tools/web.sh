@@ -32,10 +32,10 @@ build() {
 
     rm -rf "$site" "$stage"
     mkdir -p "$site/icons" "$stage"
-    cp web/*.js web/index.html "$build_dir/src/web/varnock.mjs" "$stage/"
+    cp web/*.js "$build_dir/src/web/varnock.mjs" "$stage/"
     node tools/web-table.mjs "$stage" "$build_dir/src/web/varnock.wasm"
     bundle
-    cp "$stage/index.html" web/style.css web/manifest.webmanifest "$build_dir/src/web/varnock.wasm" "$site/"
+    cp web/index.html web/style.css web/manifest.webmanifest "$build_dir/src/web/varnock.wasm" "$site/"
     cp "$icon" "$site/icons/icon.svg"
     for size in 192 512; do
         rsvg-convert -w "$size" -h "$size" "$icon" -o "$site/icons/icon-$size.png"

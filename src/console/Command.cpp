@@ -82,16 +82,16 @@ struct KeyName {
 
 // The keys of the protocol: the printable ones are the keypad's characters.
 constexpr std::array kKeyNames = {
-    KeyName{"0", {KeyKind::Character, '0'}},    KeyName{"1", {KeyKind::Character, '1'}},
-    KeyName{"2", {KeyKind::Character, '2'}},    KeyName{"3", {KeyKind::Character, '3'}},
-    KeyName{"4", {KeyKind::Character, '4'}},    KeyName{"5", {KeyKind::Character, '5'}},
-    KeyName{"6", {KeyKind::Character, '6'}},    KeyName{"7", {KeyKind::Character, '7'}},
-    KeyName{"8", {KeyKind::Character, '8'}},    KeyName{"9", {KeyKind::Character, '9'}},
-    KeyName{".", {KeyKind::Character, '.'}},    KeyName{"+", {KeyKind::Character, '+'}},
-    KeyName{"-", {KeyKind::Character, '-'}},    KeyName{"*", {KeyKind::Character, '*'}},
-    KeyName{"/", {KeyKind::Character, '/'}},    KeyName{"=", {KeyKind::Character, '='}},
-    KeyName{"Return", {KeyKind::Return}},       KeyName{"Escape", {KeyKind::Escape}},
-    KeyName{"Backspace", {KeyKind::Backspace}}, KeyName{"Delete", {KeyKind::Delete}},
+    KeyName{"0", {WindowKey::Character, '0'}},    KeyName{"1", {WindowKey::Character, '1'}},
+    KeyName{"2", {WindowKey::Character, '2'}},    KeyName{"3", {WindowKey::Character, '3'}},
+    KeyName{"4", {WindowKey::Character, '4'}},    KeyName{"5", {WindowKey::Character, '5'}},
+    KeyName{"6", {WindowKey::Character, '6'}},    KeyName{"7", {WindowKey::Character, '7'}},
+    KeyName{"8", {WindowKey::Character, '8'}},    KeyName{"9", {WindowKey::Character, '9'}},
+    KeyName{".", {WindowKey::Character, '.'}},    KeyName{"+", {WindowKey::Character, '+'}},
+    KeyName{"-", {WindowKey::Character, '-'}},    KeyName{"*", {WindowKey::Character, '*'}},
+    KeyName{"/", {WindowKey::Character, '/'}},    KeyName{"=", {WindowKey::Character, '='}},
+    KeyName{"Return", {WindowKey::Return}},       KeyName{"Escape", {WindowKey::Escape}},
+    KeyName{"Backspace", {WindowKey::Backspace}}, KeyName{"Delete", {WindowKey::Delete}},
 };
 
 std::optional<Key> findKey(std::string_view name) {
@@ -157,8 +157,8 @@ ParsedLine parseCopy(const Words& words) {
 
 ParsedLine parseMenu(const Words& words) {
     if (words.size() < 2) return LineError{"menu needs an entry: about or close"};
-    if (words[1] == "about") return Command{MenuCommand{MenuEntry::About}};
-    if (words[1] == "close") return Command{MenuCommand{MenuEntry::Close}};
+    if (words[1] == "about") return Command{MenuCommand{MenuChoice::About}};
+    if (words[1] == "close") return Command{MenuCommand{MenuChoice::Close}};
     return LineError{"the system menu has no entry " + quotedWord(words[1]) + " (about or close)"};
 }
 

@@ -17,14 +17,10 @@ struct Identifier {
     std::optional<int> value;
 };
 
-using KeyKind = WindowKey;
-
 struct Key {
-    KeyKind kind;
-    char character = 0;  // for KeyKind::Character
+    WindowKey kind;
+    char character = 0;  // for WindowKey::Character
 };
-
-using MenuEntry = MenuChoice;
 
 struct ClickCommand {
     Identifier control;
@@ -39,7 +35,7 @@ struct TypeCommand {
     std::string text;
 };
 struct MenuCommand {
-    MenuEntry entry;
+    MenuChoice entry;
 };
 struct DumpCommand {};
 // Ctrl+C without a box; with one, Copy from the box's context menu.

@@ -31,7 +31,7 @@ protected:
     virtual Refusal focus(const Identifier& id) = 0;
     virtual Refusal press(Key key) = 0;
     virtual Refusal type(std::string_view text) = 0;
-    virtual void menu(MenuEntry entry) = 0;
+    virtual void menu(MenuChoice entry) = 0;
     virtual void dump() const = 0;
     // Ctrl+C when box is empty, else Copy from the box's context menu.
     virtual Refusal copy(const std::optional<Identifier>& box) = 0;

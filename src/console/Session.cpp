@@ -46,20 +46,20 @@ Refusal Session::focus(const Identifier& id) {
 // The pad takes its keys as text; the window takes them elsewhere. Escape
 // cancels the window wherever the focus is.
 Refusal Session::press(Key key) {
-    if (key.kind == KeyKind::Escape || !padHasFocus()) {
+    if (key.kind == WindowKey::Escape || !padHasFocus()) {
         m_acts.pressOutsidePad(key.kind, key.character);
         return std::nullopt;
     }
     switch (key.kind) {
-        case KeyKind::Character:
+        case WindowKey::Character:
             return typeIntoPad(std::string_view(&key.character, 1));
-        case KeyKind::Return:
+        case WindowKey::Return:
             return typeIntoPad("\n");
-        case KeyKind::Backspace:
+        case WindowKey::Backspace:
             m_dialog.OnPadErased(lastCharacterSize(m_window.text(kScratchPad)));
             break;
-        case KeyKind::Delete:  // the caret stands at the end: nothing follows it
-        case KeyKind::Escape:
+        case WindowKey::Delete:  // the caret stands at the end: nothing follows it
+        case WindowKey::Escape:
             break;
     }
     return std::nullopt;
@@ -106,7 +106,7 @@ Refusal Session::paste(std::string_view text) {
     return std::nullopt;
 }
 
-void Session::menu(MenuEntry entry) { m_acts.menu(entry); }
+void Session::menu(MenuChoice entry) { m_acts.menu(entry); }
 
 void Session::dump() const { writeDump(m_out, m_window); }
 

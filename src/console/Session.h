@@ -34,7 +34,7 @@ private:
     Refusal type(std::string_view text) override;
     // Text typed while the pad holds the focus.
     Refusal typeIntoPad(std::string_view text);
-    void menu(MenuEntry entry) override;
+    void menu(MenuChoice entry) override;
     void dump() const override;
     Refusal copy(const std::optional<Identifier>& box) override;
     Refusal paste(std::string_view text) override;

@@ -98,13 +98,13 @@ TEST(Command, IdentifiersTooLargeForAnyControlKeepTheirDigits) {
 TEST(Command, KeysOfTheProtocol) {
     for (char c : std::string("0123456789.+-*/=")) {
         Key key = std::get<KeyCommand>(commandOf("key "s + c)).key;
-        EXPECT_EQ(key.kind, KeyKind::Character);
+        EXPECT_EQ(key.kind, WindowKey::Character);
         EXPECT_EQ(key.character, c);
     }
-    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Return")).key.kind, KeyKind::Return);
-    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Escape")).key.kind, KeyKind::Escape);
-    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Backspace")).key.kind, KeyKind::Backspace);
-    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Delete")).key.kind, KeyKind::Delete);
+    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Return")).key.kind, WindowKey::Return);
+    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Escape")).key.kind, WindowKey::Escape);
+    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Backspace")).key.kind, WindowKey::Backspace);
+    EXPECT_EQ(std::get<KeyCommand>(commandOf("key Delete")).key.kind, WindowKey::Delete);
     EXPECT_FALSE(std::holds_alternative<Command>(parseLine("key delete")));
     EXPECT_FALSE(std::holds_alternative<Command>(parseLine("key Del")));
     EXPECT_FALSE(std::holds_alternative<Command>(parseLine("key a")));
@@ -112,8 +112,8 @@ TEST(Command, KeysOfTheProtocol) {
 }
 
 TEST(Command, MenuEntries) {
-    EXPECT_EQ(std::get<MenuCommand>(commandOf("menu about")).entry, MenuEntry::About);
-    EXPECT_EQ(std::get<MenuCommand>(commandOf("menu close")).entry, MenuEntry::Close);
+    EXPECT_EQ(std::get<MenuCommand>(commandOf("menu about")).entry, MenuChoice::About);
+    EXPECT_EQ(std::get<MenuCommand>(commandOf("menu close")).entry, MenuChoice::Close);
 }
 
 TEST(Command, TypeTakesTheRestOfTheLineAfterOneBlank) {

@@ -87,22 +87,22 @@ std::optional<std::string> padAfter(const Command& command, const Before& before
     if (before.focus != kScratchPad) {
         // Return presses "Clear" while it holds the focus.
         const bool pressesClear =
-            key->key.kind == KeyKind::Return && returnKeyButton(before.focus) == kPadClear;
+            key->key.kind == WindowKey::Return && returnKeyButton(before.focus) == kPadClear;
         return pressesClear ? std::optional<std::string>("") : std::nullopt;
     }
     std::string pad = before.pad;
     switch (key->key.kind) {
-        case KeyKind::Character:
+        case WindowKey::Character:
             pad += key->key.character;
             break;
-        case KeyKind::Return:
+        case WindowKey::Return:
             pad += '\n';
             break;
-        case KeyKind::Backspace:
+        case WindowKey::Backspace:
             removeLastCharacter(pad);
             break;
-        case KeyKind::Delete:  // nothing follows the caret
-        case KeyKind::Escape:
+        case WindowKey::Delete:  // nothing follows the caret
+        case WindowKey::Escape:
             break;
     }
     return pad;
@@ -212,7 +212,7 @@ private:
             ++m_coverage.pastedNumbers;
         }
         const auto* key = std::get_if<KeyCommand>(&command);
-        if (key == nullptr || key->key.kind != KeyKind::Backspace) return;
+        if (key == nullptr || key->key.kind != WindowKey::Backspace) return;
         if (isRefusal(events)) {
             if (text != before.display) broken("a refused Backspace changed the display");
             return;

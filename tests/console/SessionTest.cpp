@@ -48,7 +48,7 @@ TEST(Platform, EveryPrintableKeyOfTheProtocolIsATwinsMnemonic) {
 }
 
 Command typeCommand(std::string text) { return TypeCommand{std::move(text)}; }
-Command keyCommand(KeyKind kind, char c = 0) { return KeyCommand{Key{kind, c}}; }
+Command keyCommand(WindowKey kind, char c = 0) { return KeyCommand{Key{kind, c}}; }
 
 TEST(SessionLimits, ThePadHoldsAMegabyteAndRefusesMoreWithoutEffect) {
     std::ostringstream out;
@@ -66,12 +66,12 @@ TEST(SessionLimits, ThePadHoldsAMegabyteAndRefusesMoreWithoutEffect) {
     EXPECT_EQ(session.window().focus(), kMainWindowFocus);  // the refused line did nothing
 
     session.perform(FocusCommand{Identifier{"1221", kScratchPad}});
-    EXPECT_TRUE(session.perform(keyCommand(KeyKind::Return)).has_value());
-    EXPECT_TRUE(session.perform(keyCommand(KeyKind::Character, '5')).has_value());
+    EXPECT_TRUE(session.perform(keyCommand(WindowKey::Return)).has_value());
+    EXPECT_TRUE(session.perform(keyCommand(WindowKey::Character, '5')).has_value());
     EXPECT_TRUE(session.perform(PasteCommand{"5"}).has_value());
     EXPECT_FALSE(session.perform(PasteCommand{""}).has_value());
-    EXPECT_FALSE(session.perform(keyCommand(KeyKind::Backspace)).has_value());
-    EXPECT_FALSE(session.perform(keyCommand(KeyKind::Character, '5')).has_value());
+    EXPECT_FALSE(session.perform(keyCommand(WindowKey::Backspace)).has_value());
+    EXPECT_FALSE(session.perform(keyCommand(WindowKey::Character, '5')).has_value());
     EXPECT_EQ(session.window().text(kScratchPad).size(), Session::kPadCapacity);
     EXPECT_EQ(out.str(), "");
 }

@@ -27,6 +27,8 @@
 
 using namespace varnock::console;
 using varnock::ControlKind;
+using varnock::MenuChoice;
+using varnock::WindowKey;
 using varnock::ControlSpec;
 
 namespace {
@@ -141,24 +143,24 @@ Refusal WindowPlayer::focus(const Identifier& id) {
 
 Refusal WindowPlayer::press(Key key) {
     const bool typesIntoPad =
-        padHasFocus() && (key.kind == KeyKind::Character || key.kind == KeyKind::Return);
+        padHasFocus() && (key.kind == WindowKey::Character || key.kind == WindowKey::Return);
     if (typesIntoPad) {
         if (Refusal full = checkPadRoom(shownText(varnock::kScratchPad).size(), 1)) return full;
     }
     switch (key.kind) {
-        case KeyKind::Character:
+        case WindowKey::Character:
             sendKey(QTest::asciiToKey(key.character), QString(QChar::fromLatin1(key.character)));
             break;
-        case KeyKind::Return:
+        case WindowKey::Return:
             sendKey(Qt::Key_Return, QStringLiteral("\r"));
             break;
-        case KeyKind::Escape:
+        case WindowKey::Escape:
             sendKey(Qt::Key_Escape, QStringLiteral("\x1b"));
             break;
-        case KeyKind::Backspace:
+        case WindowKey::Backspace:
             sendKey(Qt::Key_Backspace, QStringLiteral("\b"));
             break;
-        case KeyKind::Delete:
+        case WindowKey::Delete:
             sendKey(Qt::Key_Delete, QString());
             break;
     }
@@ -174,12 +176,12 @@ Refusal WindowPlayer::type(std::string_view text) {
     return std::nullopt;
 }
 
-void WindowPlayer::menu(MenuEntry entry) {
+void WindowPlayer::menu(MenuChoice entry) {
     switch (entry) {
-        case MenuEntry::About:
+        case MenuChoice::About:
             chooseFromSystemMenu(menuEntryText(varnock::kCommandAbout));
             break;
-        case MenuEntry::Close:
+        case MenuChoice::Close:
             chooseFromSystemMenu(menuEntryText(varnock::kCommandClose));
             break;
     }

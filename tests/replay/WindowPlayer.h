@@ -41,7 +41,7 @@ private:
     Refusal focus(const varnock::console::Identifier& id) override;
     Refusal press(varnock::console::Key key) override;
     Refusal type(std::string_view text) override;
-    void menu(varnock::console::MenuEntry entry) override;
+    void menu(varnock::MenuChoice entry) override;
     void dump() const override;
     Refusal copy(const std::optional<varnock::console::Identifier>& box) override;
     Refusal paste(std::string_view text) override;

@@ -29,6 +29,8 @@
 
 using emscripten::val;
 using namespace varnock::console;
+using varnock::MenuChoice;
+using varnock::WindowKey;
 
 namespace {
 
@@ -80,17 +82,17 @@ val focusPlan(const Identifier& id) {
     return plan;
 }
 
-const char* keyName(KeyKind kind) {
+const char* keyName(WindowKey kind) {
     switch (kind) {
-        case KeyKind::Return:
+        case WindowKey::Return:
             return "Return";
-        case KeyKind::Escape:
+        case WindowKey::Escape:
             return "Escape";
-        case KeyKind::Backspace:
+        case WindowKey::Backspace:
             return "Backspace";
-        case KeyKind::Delete:
+        case WindowKey::Delete:
             return "Delete";
-        case KeyKind::Character:
+        case WindowKey::Character:
             break;
     }
     return "";
@@ -98,9 +100,9 @@ const char* keyName(KeyKind kind) {
 
 val keyPlan(Key key) {
     val plan = planOf("key");
-    plan.set("name", key.kind == KeyKind::Character ? std::string(1, key.character)
+    plan.set("name", key.kind == WindowKey::Character ? std::string(1, key.character)
                                                     : std::string(keyName(key.kind)));
-    plan.set("printable", key.kind == KeyKind::Character);
+    plan.set("printable", key.kind == WindowKey::Character);
     return plan;
 }
 
@@ -128,7 +130,7 @@ val commandPlan(const Command& command) {
                           [](const TypeCommand& c) { return textPlan("type", c.text); },
                           [](const MenuCommand& c) {
                               val plan = planOf("menu");
-                              plan.set("entry", c.entry == MenuEntry::About ? "about" : "close");
+                              plan.set("entry", c.entry == MenuChoice::About ? "about" : "close");
                               return plan;
                           },
                           [](const DumpCommand&) { return planOf("dump"); },

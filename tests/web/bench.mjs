@@ -4,7 +4,8 @@
 // site's size compressed, the time to the first painted frame and to the
 // first usable key in headless Chromium, each against a page with one line
 // of text and one whose keys go through WebAssembly, served the same way,
-// and the memory of the tab.
+// and the memory of the tab. Two more pages, made from the calculator's,
+// show what a page that shows this window pays before any of its code runs.
 //
 //   node tests/web/bench.mjs [RUNS]     (11 by default; medians)
 import fs from 'node:fs';
@@ -20,11 +21,15 @@ const display = 1007;
 const firstKey = '7';
 
 // The page it is measured against: one line of text, which shows the key
-// pressed, and says it is ready as soon as it is parsed.
+// pressed, and says it is ready once its key handler is in place: as soon
+// as it is parsed.
 const oneLinePage = `<!DOCTYPE html>
-<html lang="en" data-state="ready"><meta charset="utf-8"><title>One line</title>
+<html lang="en" data-state="loading"><meta charset="utf-8"><title>One line</title>
 <p id="line">One line of text.</p>
-<script>addEventListener('keydown', (event) => { line.textContent = event.key; });</script>
+<script>
+addEventListener('keydown', (event) => { line.textContent = event.key; });
+document.documentElement.dataset.state = 'ready';
+</script>
 </html>
 `;
 
@@ -46,6 +51,70 @@ document.documentElement.dataset.state = 'ready';
 `;
 // (module (func (export "echo") (param i32) (result i32) local.get 0))
 const echoModule = Buffer.from('0061736d0100000001060160017f017f03020100070801046563686f00000a0601040020000b', 'hex');
+
+// Two pages made from the calculator's page once it is ready, each with a
+// key handler of one line that shows the key in the display:
+// - the window alone: the page's own markup and stylesheet, every box's
+//   text in it, without the script and the core;
+// - the controls alone: every frame, caption and control as a plain element
+//   of the browser's own look, at its place in pixels and in the page's
+//   font, under a stylesheet of three lines.
+// The first is what a page that draws this window as real elements pays
+// before any of the calculator's code runs; the second, what any page that
+// shows these controls at all pays.
+// Each is ready once that handler is in place, at the end of its markup.
+const keyToDisplay = `<script>addEventListener('keydown', (event) => {
+  document.querySelector('[data-id="${display}"]').value = event.key;
+});
+document.documentElement.dataset.state = 'ready';</script>`;
+
+function windowAlone() {
+    for (const box of document.querySelectorAll('input')) box.setAttribute('value', box.value);
+    for (const box of document.querySelectorAll('textarea')) box.textContent = box.value;
+    for (const loading of document.querySelectorAll('script, link[rel=preload], link[rel=manifest]')) loading.remove();
+    document.documentElement.dataset.state = 'loading';
+    return `<!DOCTYPE html>\n${document.documentElement.outerHTML}`;
+}
+
+function controlsAlone(display) {
+    const escaped = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
+    const plain = (element) => {
+        const box = element.getBoundingClientRect();
+        if (box.width === 0) return '';
+        const at = `style="left:${box.left}px;top:${box.top}px;width:${box.width}px;height:${box.height}px"`;
+        const input = element.querySelector('input');
+        if (element.matches('.panel, .frame')) return `<div class="frame" ${at}></div>`;
+        if (element.matches('textarea')) return `<textarea ${at}></textarea>`;
+        if (element.matches('.box')) {
+            const id = input.dataset.id === String(display) ? ` data-id="${display}"` : '';
+            return `<input ${at} value="${escaped(input.value)}"${id}>`;
+        }
+        if (element.matches('button')) return `<button ${at}>${escaped(element.textContent)}</button>`;
+        if (input) return `<label ${at}><input type="${input.type}">${escaped(element.textContent)}</label>`;
+        return `<div ${at}>${escaped(element.textContent)}</div>`;
+    };
+    const elements = [...document.querySelectorAll('.panel, .frame, .frame-caption, .control')];
+    const font = getComputedStyle(document.getElementById('client')).font;
+    return `<!DOCTYPE html>
+<html lang="en" data-state="loading"><meta charset="utf-8"><title>The controls alone</title>
+<style>body > * { position: absolute; box-sizing: border-box; margin: 0; font: ${font}; white-space: nowrap; }
+.frame { border: 1px solid gray; } label { display: flex; align-items: center; }</style>
+<body>
+${elements.map(plain).join('\n')}
+</body></html>`;
+}
+
+async function pagesFromCalculator(browser, url) {
+    const context = await openContext(browser, desktopView);
+    const page = await context.newPage();
+    await page.goto(url);
+    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    const controls = await page.evaluate(controlsAlone, display);
+    const window = await page.evaluate(windowAlone);
+    await context.close();
+    const withKey = (markup) => markup.replace('</body>', `${keyToDisplay}</body>`);
+    return { window: withKey(window), controls: withKey(controls) };
+}
 
 function filesUnder(folder) {
     return fs.readdirSync(folder, { withFileTypes: true, recursive: true })
@@ -126,7 +195,13 @@ async function visit(browser, url, shownKey) {
     const paint = await page.evaluate(() => new Promise((done) => {
         const find = () => performance.getEntriesByName('first-contentful-paint')[0]?.startTime;
         if (find() !== undefined) return done(find());
-        new PerformanceObserver(() => done(find())).observe({ type: 'paint', buffered: true });
+        // The first paint may come before the first contentful one.
+        const watch = new PerformanceObserver(() => {
+            if (find() === undefined) return;
+            watch.disconnect();
+            done(find());
+        });
+        watch.observe({ type: 'paint', buffered: true });
     }));
     const session = await context.newCDPSession(page);
     await session.send('Performance.enable');
@@ -179,10 +254,16 @@ const baselineSite = await serveSite(baselineFolder);
 const browser = await launchBrowser();
 try {
     const size = siteSize(siteFolder);
-    const [calculator, baseline, wasmLine] = await measureInTurn(browser, [
+    const alone = await pagesFromCalculator(browser, calculatorSite.url);
+    fs.writeFileSync(path.join(baselineFolder, 'window.html'), alone.window);
+    fs.writeFileSync(path.join(baselineFolder, 'controls.html'), alone.controls);
+    fs.cpSync(path.join(siteFolder, 'icons'), path.join(baselineFolder, 'icons'), { recursive: true });
+    const [calculator, baseline, wasmLine, windowOnly, controlsOnly] = await measureInTurn(browser, [
         { url: calculatorSite.url, shownKey: calculatorKeyShown },
         { url: baselineSite.url, shownKey: lineKeyShown },
         { url: `${baselineSite.url}wasm.html`, shownKey: lineKeyShown },
+        { url: `${baselineSite.url}window.html`, shownKey: calculatorKeyShown },
+        { url: `${baselineSite.url}controls.html`, shownKey: calculatorKeyShown },
     ]);
     const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
     const ms = (value) => `${value.toFixed(0)} ms`;
@@ -190,16 +271,25 @@ try {
     const ratio = (a, b) => `${(a / b).toFixed(2)}x`;
     console.log(`site: ${size.files} files, ${kb(size.raw)} raw, ${kb(size.gzip)} gzip -9, ${kb(size.brotli)} brotli`);
     console.log(`medians of ${runs} first visits, fresh profile each (${chromiumVersion(browser)}):`);
-    console.log('| | calculator | one line of text | ratio | one line through WebAssembly | ratio |');
-    console.log('|---|---|---|---|---|---|');
+    // Each page's figure, and its ratio to the one line of text's.
+    const pages = [
+        ['calculator', calculator],
+        ['one line of text', baseline],
+        ['one line through WebAssembly', wasmLine],
+        ['the window alone', windowOnly],
+        ['the controls alone', controlsOnly],
+    ];
+    console.log(`| | ${pages.map(([name]) => name).join(' | ')} |`);
+    console.log(`|---|${pages.map(() => '---').join('|')}|`);
     const row = (name, of, format, compared = true) => {
-        const ratios = compared ? [ratio(of(calculator), of(baseline)), ratio(of(calculator), of(wasmLine))] : ['', ''];
-        console.log(`| ${name} | ${format(of(calculator))} | ${format(of(baseline))} | ${ratios[0]} | ${format(of(wasmLine))} | ${ratios[1]} |`);
+        const cell = (page) => (compared && page !== baseline ? `${format(of(page))} (${ratio(of(page), of(baseline))})` : format(of(page)));
+        console.log(`| ${name} | ${pages.map(([, page]) => cell(page)).join(' | ')} |`);
     };
     row('first contentful paint', (page) => page.paint, ms);
     row('first usable key', (page) => page.usable, ms);
     row('JavaScript heap used', (page) => page.heap, mb, false);
     row('renderer resident memory', (page) => page.resident, mb, false);
+    console.log(`the calculator against the window alone: first paint ${ratio(calculator.paint, windowOnly.paint)}, first key ${ratio(calculator.usable, windowOnly.usable)}`);
 } finally {
     await browser.close();
     await calculatorSite.close();

@@ -3,15 +3,17 @@
 // What only the web page has, checked in headless Chromium: the layout on a
 // phone held upright and on a wide screen, the start from a server that
 // sends the core with another MIME type, a reload with the network off, the
-// install manifest as Chromium judges it, and the live region that announces
-// new values.
+// install manifest as Chromium judges it, the live region that announces
+// new values, the role and name a screen reader reads for each control, and
+// the contrast of text and control edges in light and dark.
 //
 //   node tests/web/page-checks.mjs
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { launchBrowser, launchWithProfile, openContext, desktopView, phoneView } from './lib/browser.mjs';
-import { siteFolder } from './lib/places.mjs';
+import { controlTableModule, siteFolder } from './lib/places.mjs';
 import { serveSite } from './lib/site-server.mjs';
 
 // A phone's readable text and a finger's target, in CSS pixels.
@@ -22,6 +24,14 @@ const slack = 0.5;
 
 const display = 1007;
 const equalsKey = 1152;
+const helpKey = 1176;  // a "?" key: it opens a message box
+
+// The role a screen reader gives each kind of control that takes clicks.
+const roleOfKind = { button: 'button', radio: 'radio', check: 'checkbox', edit: 'textbox', pad: 'textbox' };
+
+// The least contrast that WCAG 2.1 AA allows: text, large text (24 px, or
+// 18.66 px bold) and the edges of controls.
+const contrastFloor = { text: 4.5, largeText: 3, edge: 3 };
 
 async function openPage(browser, url, view) {
     const context = await openContext(browser, view);
@@ -76,6 +86,62 @@ function phoneLayout({ display, equalsKey, smallestText, smallestTarget, slack }
         if (box.top < 0 || box.bottom > innerHeight) faults.push(`control ${id} is out of reach after scrolling down`);
     }
     scrollTo(0, 0);
+    return faults;
+}
+
+// Every shown text and control edge whose contrast with what lies under it
+// is below the floor, read from the page's computed colours.
+function contrastFaults(floor) {
+    const colour = (text) => {
+        const [r, g, b, a = 1] = text.match(/[\d.]+/g).map(Number);
+        return { r, g, b, a };
+    };
+    const over = (top, under) => {
+        const mix = (c) => top[c] * top.a + under[c] * (1 - top.a);
+        return { r: mix('r'), g: mix('g'), b: mix('b'), a: 1 };
+    };
+    const luminance = ({ r, g, b }) => {
+        const linear = (c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+        return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+    };
+    const contrast = (x, y) => {
+        const [light, dark] = [luminance(x), luminance(y)].sort((p, q) => q - p);
+        return (light + 0.05) / (dark + 0.05);
+    };
+    // The backgrounds of the element and its ancestors, down to the first
+    // opaque one, laid over each other.
+    const backgroundOf = (element) => {
+        const layers = [];
+        for (let at = element; at; at = at.parentElement) {
+            const layer = colour(getComputedStyle(at).backgroundColor);
+            if (layer.a > 0) layers.unshift(layer);
+            if (layer.a === 1) break;
+        }
+        return layers.reduce((under, layer) => over(layer, under), { r: 255, g: 255, b: 255, a: 1 });
+    };
+    const shown = (element) => element.getClientRects().length > 0 && getComputedStyle(element).visibility !== 'hidden';
+    const named = (element) => `${element.localName}${element.dataset.id ? ` ${element.dataset.id}` : ''} "${(element.matches('input, textarea') ? element.value : element.textContent).trim().slice(0, 24)}"`;
+    const faults = [];
+    for (const element of document.querySelectorAll('body *')) {
+        if (!shown(element)) continue;
+        const style = getComputedStyle(element);
+        const hasText = ['input', 'textarea'].includes(element.localName) && element.type !== 'radio' && element.type !== 'checkbox' ||
+            [...element.childNodes].some((node) => node.nodeType === Node.TEXT_NODE && node.textContent.trim() !== '');
+        const text = colour(style.color);
+        if (hasText && text.a > 0) {
+            const size = parseFloat(style.fontSize);
+            const large = size >= 24 || (size >= 18.66 && Number(style.fontWeight) >= 700);
+            const background = backgroundOf(element);
+            const ratio = contrast(over(text, background), background);
+            if (ratio < (large ? floor.largeText : floor.text)) faults.push(`text of ${named(element)}: ${ratio.toFixed(2)}:1`);
+        }
+        const edged = element.matches('button.control, .box > input, textarea.control, .push-like, .panel, .frame, dialog .ok');
+        if (edged && parseFloat(style.borderTopWidth) > 0) {
+            const background = backgroundOf(element.parentElement);
+            const ratio = contrast(over(colour(style.borderTopColor), background), background);
+            if (ratio < floor.edge) faults.push(`edge of ${named(element)}: ${ratio.toFixed(2)}:1`);
+        }
+    }
     return faults;
 }
 
@@ -187,6 +253,51 @@ const checks = {
         await context.close();
         expect(afterKey.includes('7'), `a typed 7 is not announced (${JSON.stringify(afterKey)})`);
         expect(afterResult.includes('42'), `the result 42 is not announced (${JSON.stringify(afterResult)})`);
+    },
+
+    async 'names: each control is read with the role of its kind and the name the table gives it'({ browser, url }) {
+        const { default: table } = await import(pathToFileURL(controlTableModule).href);
+        const { context, page } = await openPage(browser, url, desktopView);
+        const browserSide = await context.newCDPSession(page);
+        const { root } = await browserSide.send('DOM.getDocument', { depth: 0 });
+        const faults = [];
+        let read = 0;
+        for (const control of table.controls.filter((entry) => roleOfKind[entry.kind] && !entry.flags.hidden)) {
+            const { nodeId } = await browserSide.send('DOM.querySelector', { nodeId: root.nodeId, selector: `#window [data-id="${control.id}"]` });
+            if (nodeId === 0) {
+                faults.push(`control ${control.id} is not on the page`);
+                continue;
+            }
+            const { nodes: [node] } = await browserSide.send('Accessibility.getPartialAXTree', { nodeId, fetchRelatives: false });
+            const name = control.name.trim().replace(/\s+/g, ' ');
+            if (node.role?.value !== roleOfKind[control.kind] || node.name?.value !== name) {
+                faults.push(`control ${control.id}: ${node.role?.value} ${JSON.stringify(node.name?.value)}, not ${roleOfKind[control.kind]} ${JSON.stringify(name)}`);
+            }
+            ++read;
+        }
+        await context.close();
+        expect(read > 100 && faults.length === 0, `${read} controls read, ${faults.length} faults:\n${faults.slice(0, 12).join('\n')}`);
+    },
+
+    async 'contrast: text and control edges meet AA in light and dark, message and About boxes too'({ browser, url }) {
+        const faults = [];
+        for (const colorScheme of ['light', 'dark']) {
+            const { context, page } = await openPage(browser, url, { ...desktopView, colorScheme });
+            const look = async (what) => {
+                for (const fault of await page.evaluate(contrastFaults, contrastFloor)) faults.push(`${colorScheme}, ${what}: ${fault}`);
+            };
+            await look('the window');
+            await page.click(`[data-id="${helpKey}"]`);
+            await page.waitForSelector('dialog[open]');
+            await look('a message box');
+            await page.keyboard.press('Enter');
+            await page.click('#menu-button');
+            await page.click('[role=menuitem][data-command="about"]');
+            await page.waitForSelector('dialog[open]');
+            await look('the About box');
+            await context.close();
+        }
+        expect(faults.length === 0, `${faults.length} faults:\n${faults.slice(0, 12).join('\n')}`);
     },
 };
 

@@ -4,8 +4,9 @@
 // phone held upright and on a wide screen, the start from a server that
 // sends the core with another MIME type, a reload with the network off, the
 // install manifest as Chromium judges it, the live region that announces
-// new values, the role and name a screen reader reads for each control, and
-// the contrast of text and control edges in light and dark.
+// new values, the keyboard alone reaching and running every control, the
+// role and name a screen reader reads for each control, and the contrast of
+// text and control edges in light and dark.
 //
 //   node tests/web/page-checks.mjs
 import fs from 'node:fs';
@@ -25,6 +26,11 @@ const slack = 0.5;
 const display = 1007;
 const equalsKey = 1152;
 const helpKey = 1176;  // a "?" key: it opens a message box
+const sevenKey = 1082;
+const degrees = 1024;
+const radians = 1025;
+const scratchPad = 1221;
+const tabKinds = ['button', 'radio', 'check', 'pad'];
 
 // The role a screen reader gives each kind of control that takes clicks.
 const roleOfKind = { button: 'button', radio: 'radio', check: 'checkbox', edit: 'textbox', pad: 'textbox' };
@@ -253,6 +259,41 @@ const checks = {
         await context.close();
         expect(afterKey.includes('7'), `a typed 7 is not announced (${JSON.stringify(afterKey)})`);
         expect(afterResult.includes('42'), `the result 42 is not announced (${JSON.stringify(afterResult)})`);
+    },
+
+    async 'keyboard alone: Tab reaches every button, radio button, the check box and the pad, and Space runs them'({ browser, url }) {
+        const { default: table } = await import(pathToFileURL(controlTableModule).href);
+        const { context, page } = await openPage(browser, url, desktopView);
+        const focused = () => page.evaluate(() => Number(document.activeElement?.dataset.id ?? 0));
+        // Tab once round the window: the focus leaves the page once on the way.
+        const reached = new Set();
+        for (let press = 0; press < 2 * table.controls.length; ++press) {
+            await page.keyboard.press('Tab');
+            const id = await focused();
+            if (reached.has(id)) break;
+            if (id !== 0) reached.add(id);
+        }
+        const tabStops = table.controls.filter((control) => tabKinds.includes(control.kind) && !control.flags.hidden);
+        const missed = tabStops.filter((control) => !reached.delete(control.id)).map((control) => control.id);
+        const tabTo = async (id) => {
+            for (let press = 0; press < 2 * table.controls.length && (await focused()) !== id; ++press) await page.keyboard.press('Tab');
+        };
+        await tabTo(sevenKey);
+        await page.keyboard.press('Space');
+        await tabTo(radians);
+        await page.keyboard.press('Space');
+        await tabTo(scratchPad);
+        await page.keyboard.type('ab');
+        const shown = await page.evaluate((ids) => ids.map((id) => {
+            const element = document.querySelector(`[data-id="${id}"]`);
+            return element.type === 'radio' ? element.checked : element.value;
+        }), [display, degrees, radians, scratchPad]);
+        await context.close();
+        expect(missed.length === 0 && reached.size === 0,
+            `not reached by Tab: ${missed.join(' ') || 'none'}; reached besides: ${[...reached].join(' ') || 'none'}`);
+        const wanted = ['7', false, true, 'ab'];
+        expect(JSON.stringify(shown) === JSON.stringify(wanted),
+            `after 7, Radians and "ab" by the keyboard: display, Degrees, Radians, pad ${JSON.stringify(shown)}, not ${JSON.stringify(wanted)}`);
     },
 
     async 'names: each control is read with the role of its kind and the name the table gives it'({ browser, url }) {

@@ -131,7 +131,8 @@ function contrastFaults(floor) {
     for (const element of document.querySelectorAll('body *')) {
         if (!shown(element)) continue;
         const style = getComputedStyle(element);
-        const hasText = ['input', 'textarea'].includes(element.localName) && element.type !== 'radio' && element.type !== 'checkbox' ||
+        const isTextBox = element.localName === 'textarea' || (element.localName === 'input' && element.type === 'text');
+        const hasText = isTextBox ||
             [...element.childNodes].some((node) => node.nodeType === Node.TEXT_NODE && node.textContent.trim() !== '');
         const text = colour(style.color);
         if (hasText && text.a > 0) {

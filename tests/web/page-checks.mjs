@@ -262,7 +262,7 @@ const checks = {
         expect(afterResult.includes('42'), `the result 42 is not announced (${JSON.stringify(afterResult)})`);
     },
 
-    async 'keyboard alone: Tab reaches every button, radio button, the check box and the pad, and Space runs them'({ browser, url }) {
+    async 'keyboard alone: Tab reaches every button, radio button, the check box and the pad, Space runs them, Shift+F10 opens About'({ browser, url }) {
         const { default: table } = await import(pathToFileURL(controlTableModule).href);
         const { context, page } = await openPage(browser, url, desktopView);
         const focused = () => page.evaluate(() => Number(document.activeElement?.dataset.id ?? 0));
@@ -285,6 +285,14 @@ const checks = {
         await page.keyboard.press('Space');
         await tabTo(scratchPad);
         await page.keyboard.type('ab');
+        // The window's menu and its About box, by the keyboard too.
+        await page.keyboard.press('Shift+F10');
+        const chosen = () => page.evaluate(() => document.activeElement?.dataset.command);
+        for (let press = 0; press < 8 && (await chosen()) !== 'about'; ++press) await page.keyboard.press('ArrowDown');
+        await page.keyboard.press('Enter');
+        const aboutOpened = await page.evaluate(() => document.querySelector('dialog[open]')?.classList.contains('about') ?? false);
+        await page.keyboard.press('Enter');
+        const aboutClosed = await page.evaluate(() => document.querySelector('dialog[open]') === null);
         const shown = await page.evaluate((ids) => ids.map((id) => {
             const element = document.querySelector(`[data-id="${id}"]`);
             return element.type === 'radio' ? element.checked : element.value;
@@ -292,6 +300,7 @@ const checks = {
         await context.close();
         expect(missed.length === 0 && reached.size === 0,
             `not reached by Tab: ${missed.join(' ') || 'none'}; reached besides: ${[...reached].join(' ') || 'none'}`);
+        expect(aboutOpened && aboutClosed, `Shift+F10, About, Return: the About box ${aboutOpened ? 'did not close' : 'did not open'}`);
         const wanted = ['7', false, true, 'ab'];
         expect(JSON.stringify(shown) === JSON.stringify(wanted),
             `after 7, Radians and "ab" by the keyboard: display, Degrees, Radians, pad ${JSON.stringify(shown)}, not ${JSON.stringify(wanted)}`);

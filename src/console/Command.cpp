@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "console/Json.h"
-#include "console/Utf8.h"
+#include "text/Utf8.h"
 
 namespace varnock::console {
 namespace {
@@ -51,7 +51,7 @@ std::optional<LineError> checkCharacters(std::string_view line) {
     if (const std::size_t nul = line.find('\0'); nul != std::string_view::npos) {
         return LineError{"the line holds a NUL byte (byte " + std::to_string(nul + 1) + ")"};
     }
-    if (const std::size_t bad = findInvalidUtf8(line); bad != std::string_view::npos) {
+    if (const std::size_t bad = text::findInvalidUtf8(line); bad != std::string_view::npos) {
         return LineError{"the line is not valid UTF-8 (byte " + std::to_string(bad + 1) + ")"};
     }
     return std::nullopt;
@@ -107,20 +107,20 @@ std::optional<Key> findKey(std::string_view name) {
 std::variant<std::string, LineError> restOfLine(std::string_view line, std::string_view word,
                                                 std::string_view verb) {
     const std::size_t afterWord = line.find_first_not_of(" \t") + word.size();
-    const std::string_view text =
+    const std::string_view typed =
         afterWord < line.size() ? line.substr(afterWord + 1) : std::string_view();
     const std::string refusal = std::string(word) + " cannot " + std::string(verb) + " the ";
-    for (std::size_t i = 0; i < text.size();) {
-        const Utf8Step step = decodeUtf8(text, i);
-        if (isControlCharacter(step.codePoint) && step.codePoint != '\t') {
-            return LineError{refusal + "control character " + codePointName(step.codePoint)};
+    for (std::size_t i = 0; i < typed.size();) {
+        const text::Utf8Step step = text::decodeUtf8(typed, i);
+        if (text::isControlCharacter(step.codePoint) && step.codePoint != '\t') {
+            return LineError{refusal + "control character " + text::codePointName(step.codePoint)};
         }
-        if (isNoncharacter(step.codePoint)) {
-            return LineError{refusal + "noncharacter " + codePointName(step.codePoint)};
+        if (text::isNoncharacter(step.codePoint)) {
+            return LineError{refusal + "noncharacter " + text::codePointName(step.codePoint)};
         }
         i += step.length;
     }
-    return std::string(text);
+    return std::string(typed);
 }
 
 // A command made of its word and the rest of the line.

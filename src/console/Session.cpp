@@ -2,7 +2,7 @@
 #include "console/Session.h"
 
 #include "console/Output.h"
-#include "console/Utf8.h"
+#include "text/Utf8.h"
 #include "form/ControlIds.h"
 #include "ui/Layout.h"
 
@@ -56,7 +56,7 @@ Refusal Session::press(Key key) {
         case WindowKey::Return:
             return typeIntoPad("\n");
         case WindowKey::Backspace:
-            m_dialog.OnPadErased(lastCharacterSize(m_window.text(kScratchPad)));
+            m_dialog.OnPadErased(text::lastCharacterSize(m_window.text(kScratchPad)));
             break;
         case WindowKey::Delete:  // the caret stands at the end: nothing follows it
         case WindowKey::Escape:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/JsonText.h"
 
-#include <array>
+#include "text/JsonString.h"
 
 namespace varnock::web {
 
@@ -27,15 +27,15 @@ JsonText& JsonText::endArray() {
 
 JsonText& JsonText::key(std::string_view name) {
     separate();
-    appendQuoted(m_text, name);
+    text::appendJsonString(m_text, name);
     m_text += ':';
     m_needsComma = false;
     return *this;
 }
 
-JsonText& JsonText::value(std::string_view text) {
+JsonText& JsonText::value(std::string_view words) {
     separate();
-    appendQuoted(m_text, text);
+    text::appendJsonString(m_text, words);
     m_needsComma = true;
     return *this;
 }
@@ -72,29 +72,6 @@ void JsonText::open(char bracket) {
 void JsonText::close(char bracket) {
     m_text += bracket;
     m_needsComma = true;
-}
-
-void appendQuoted(std::string& out, std::string_view text) {
-    static constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
-                                                  '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
-    out.reserve(out.size() + text.size() + 2);
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
 }
 
 }  // namespace varnock::web

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A small writer of JSON text, for what the binding hands to the page: the
-// control table and the events of each act.
+// control table and the events of each act. Strings are quoted as the
+// console quotes them.
 #pragma once
 
 #include <string>
@@ -43,9 +44,5 @@ private:
     // Whether the next value at this point needs a comma before it.
     bool m_needsComma = false;
 };
-
-// The text as a JSON string in double quotes: `"`, `\` and the control
-// characters below U+0020 escaped; every other byte as it stands.
-void appendQuoted(std::string& out, std::string_view text);
 
 }  // namespace varnock::web

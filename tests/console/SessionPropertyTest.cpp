@@ -18,7 +18,7 @@
 #include "RandomCommands.h"
 #include "console/Command.h"
 #include "console/Session.h"
-#include "console/Utf8.h"
+#include "text/Utf8.h"
 #include "form/ControlIds.h"
 #include "form/NumberText.h"
 #include "ui/Layout.h"
@@ -99,7 +99,7 @@ std::optional<std::string> padAfter(const Command& command, const Before& before
             pad += '\n';
             break;
         case WindowKey::Backspace:
-            removeLastCharacter(pad);
+            text::removeLastCharacter(pad);
             break;
         case WindowKey::Delete:  // nothing follows the caret
         case WindowKey::Escape:

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Just enough UTF-8 for the console: checking input lines, stepping over
-// characters of the scratch pad, and cutting long words for messages.
+// Just enough UTF-8 for the front ends' texts: checking the console's input
+// lines, stepping over characters of the scratch pad, cutting long words for
+// messages, and quoting texts for JSON.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace varnock::console {
+namespace varnock::text {
 
 // One step through a UTF-8 text.
 struct Utf8Step {
@@ -47,4 +48,4 @@ inline bool isNoncharacter(char32_t codePoint) {
 // "U+001B": how messages name a character.
 std::string codePointName(char32_t codePoint);
 
-}  // namespace varnock::console
+}  // namespace varnock::text

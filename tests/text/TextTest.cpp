@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// UTF-8 checks and JSON strings: what makes the console's output valid JSON
-// whatever bytes came in.
+// UTF-8 checks and JSON strings: what makes the console's output and the
+// page's events valid JSON whatever bytes came in.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "console/Json.h"
-#include "console/Utf8.h"
+#include "text/JsonString.h"
+#include "text/Utf8.h"
 
-namespace varnock::console {
+namespace varnock::text {
 namespace {
 
 using namespace std::string_literals;
@@ -87,13 +87,11 @@ TEST(Json, ReplacesBytesThatAreNotUtf8) {
     EXPECT_EQ(findInvalidUtf8(quoted), std::string::npos);
 }
 
-TEST(Json, QuotedWordsAreCutForMessages) {
-    EXPECT_EQ(quotedWord("foo"), "\"foo\"");
-    const std::string shown = quotedWord(std::string(100000, 'x'));
-    EXPECT_EQ(shown, "\"" + std::string(40, 'x') + "\"...");
-    EXPECT_EQ(shownWord("1234"), "1234");
-    EXPECT_EQ(shownWord(std::string(41, '9')), std::string(40, '9') + "...");
+TEST(Json, AppendsToWhatIsThere) {
+    std::string out = "[";
+    appendJsonString(out, "a\"b");
+    EXPECT_EQ(out, R"(["a\"b")");
 }
 
 }  // namespace
-}  // namespace varnock::console
+}  // namespace varnock::text

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "console/Utf8.h"
+#include "text/Utf8.h"
 
 #include <cstdio>
 
-namespace varnock::console {
+namespace varnock::text {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -86,4 +86,4 @@ std::string codePointName(char32_t codePoint) {
     return buffer;
 }
 
-}  // namespace varnock::console
+}  // namespace varnock::text

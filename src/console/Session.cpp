@@ -2,8 +2,8 @@
 #include "console/Session.h"
 
 #include "console/Output.h"
-#include "text/Utf8.h"
 #include "form/ControlIds.h"
+#include "text/Utf8.h"
 #include "ui/Layout.h"
 
 namespace varnock::console {

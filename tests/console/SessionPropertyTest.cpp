@@ -18,9 +18,9 @@
 #include "RandomCommands.h"
 #include "console/Command.h"
 #include "console/Session.h"
-#include "text/Utf8.h"
 #include "form/ControlIds.h"
 #include "form/NumberText.h"
+#include "text/Utf8.h"
 #include "ui/Layout.h"
 #include "ui/WindowRules.h"
 

@@ -27,9 +27,9 @@
 
 using namespace varnock::console;
 using varnock::ControlKind;
+using varnock::ControlSpec;
 using varnock::MenuChoice;
 using varnock::WindowKey;
-using varnock::ControlSpec;
 
 namespace {
 

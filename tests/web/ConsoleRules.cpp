@@ -101,7 +101,7 @@ const char* keyName(WindowKey kind) {
 val keyPlan(Key key) {
     val plan = planOf("key");
     plan.set("name", key.kind == WindowKey::Character ? std::string(1, key.character)
-                                                    : std::string(keyName(key.kind)));
+                                                      : std::string(keyName(key.kind)));
     plan.set("printable", key.kind == WindowKey::Character);
     return plan;
 }

@@ -12,7 +12,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
-import { launchBrowser, openContext, desktopView } from './lib/browser.mjs';
+import { launchBrowser, openContext, openReadyPage, desktopView } from './lib/browser.mjs';
 import { siteFolder } from './lib/places.mjs';
 import { serveSite } from './lib/site-server.mjs';
 
@@ -105,10 +105,7 @@ ${elements.map(plain).join('\n')}
 }
 
 async function pagesFromCalculator(browser, url) {
-    const context = await openContext(browser, desktopView);
-    const page = await context.newPage();
-    await page.goto(url);
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+    const { context, page } = await openReadyPage(browser, url);
     const controls = await page.evaluate(controlsAlone, display);
     const window = await page.evaluate(windowAlone);
     await context.close();

@@ -13,7 +13,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { launchBrowser, launchWithProfile, openContext, desktopView, phoneView } from './lib/browser.mjs';
+import { launchBrowser, launchWithProfile, openContext, openReadyPage, untilReady, desktopView, phoneView } from './lib/browser.mjs';
 import { controlTableModule, siteFolder } from './lib/places.mjs';
 import { serveSite } from './lib/site-server.mjs';
 
@@ -38,14 +38,6 @@ const roleOfKind = { button: 'button', radio: 'radio', check: 'checkbox', edit: 
 // The least contrast that WCAG 2.1 AA allows: text, large text (24 px, or
 // 18.66 px bold) and the edges of controls.
 const contrastFloor = { text: 4.5, largeText: 3, edge: 3 };
-
-async function openPage(browser, url, view) {
-    const context = await openContext(browser, view);
-    const page = await context.newPage();
-    await page.goto(url);
-    await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
-    return { context, page };
-}
 
 function expect(condition, message) {
     if (!condition) throw new Error(message);
@@ -154,7 +146,7 @@ function contrastFaults(floor) {
 
 const checks = {
     async 'phone: one column, readable, big enough to tap, display and keypad in reach'({ browser, url }) {
-        const { context, page } = await openPage(browser, url, phoneView);
+        const { context, page } = await openReadyPage(browser, url, phoneView);
         const faults = await page.evaluate(phoneLayout, { display, equalsKey, smallestText, smallestTarget, slack });
         await context.close();
         expect(faults.length === 0, faults.join('\n'));
@@ -162,7 +154,7 @@ const checks = {
 
     async 'wide: the window fits the screen at its proportions, without scrolling'({ browser, url }) {
         for (const viewport of [{ width: 1280, height: 800 }, { width: 1920, height: 1080 }, { width: 800, height: 1000 }]) {
-            const { context, page } = await openPage(browser, url, { viewport });
+            const { context, page } = await openReadyPage(browser, url, { viewport });
             const fit = await page.evaluate(() => {
                 const root = document.documentElement;
                 const client = document.getElementById('client');
@@ -191,7 +183,7 @@ const checks = {
             await route.fulfill({ response, headers: { ...response.headers(), 'content-type': 'application/octet-stream' } });
         });
         await page.goto(url);
-        await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+        await untilReady(page);
         for (const key of ['7', '*', '6', '=']) await page.keyboard.press(key);
         const shown = await page.inputValue(`[data-id="${display}"]`);
         await context.close();
@@ -199,7 +191,7 @@ const checks = {
     },
 
     async 'offline: a reload with the network off loads and computes'({ browser, url }) {
-        const { context, page } = await openPage(browser, url, desktopView);
+        const { context, page } = await openReadyPage(browser, url, desktopView);
         await page.evaluate(async () => {
             await navigator.serviceWorker.ready;
         });
@@ -208,7 +200,7 @@ const checks = {
         await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
         await context.setOffline(true);
         await page.reload();
-        await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+        await untilReady(page);
         for (const key of ['1', '2', '*', '3', '=']) await page.keyboard.press(key);
         const shown = await page.inputValue(`[data-id="${display}"]`);
         await context.close();
@@ -221,7 +213,7 @@ const checks = {
         try {
             const page = context.pages()[0] ?? (await context.newPage());
             await page.goto(url);
-            await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+            await untilReady(page);
             await page.evaluate(() => navigator.serviceWorker.ready);
             const { body, icons } = await page.evaluate(async () => {
                 const link = document.querySelector('link[rel=manifest]');
@@ -247,7 +239,7 @@ const checks = {
     },
 
     async 'live region: a new display value and a new result are announced'({ browser, url }) {
-        const { context, page } = await openPage(browser, url, desktopView);
+        const { context, page } = await openReadyPage(browser, url, desktopView);
         const announced = () => page.evaluate(() =>
             [...document.querySelectorAll('[aria-live=polite], [aria-live=assertive]')]
                 .map((region) => region.textContent).join('\n'));
@@ -264,7 +256,7 @@ const checks = {
 
     async 'keyboard alone: Tab reaches every button, radio button, the check box and the pad, Space runs them, Shift+F10 opens About'({ browser, url }) {
         const { default: table } = await import(pathToFileURL(controlTableModule).href);
-        const { context, page } = await openPage(browser, url, desktopView);
+        const { context, page } = await openReadyPage(browser, url, desktopView);
         const focused = () => page.evaluate(() => Number(document.activeElement?.dataset.id ?? 0));
         // Tab once round the window: the focus leaves the page once on the way.
         const reached = new Set();
@@ -308,7 +300,7 @@ const checks = {
 
     async 'names: each control is read with the role of its kind and the name the table gives it'({ browser, url }) {
         const { default: table } = await import(pathToFileURL(controlTableModule).href);
-        const { context, page } = await openPage(browser, url, desktopView);
+        const { context, page } = await openReadyPage(browser, url, desktopView);
         const browserSide = await context.newCDPSession(page);
         const { root } = await browserSide.send('DOM.getDocument', { depth: 0 });
         const faults = [];
@@ -333,7 +325,7 @@ const checks = {
     async 'contrast: text and control edges meet AA in light and dark, message and About boxes too'({ browser, url }) {
         const faults = [];
         for (const colorScheme of ['light', 'dark']) {
-            const { context, page } = await openPage(browser, url, { ...desktopView, colorScheme });
+            const { context, page } = await openReadyPage(browser, url, { ...desktopView, colorScheme });
             const look = async (what) => {
                 for (const fault of await page.evaluate(contrastFaults, contrastFloor)) faults.push(`${colorScheme}, ${what}: ${fault}`);
             };

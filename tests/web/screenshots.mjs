@@ -6,7 +6,7 @@
 //
 //   node tests/web/screenshots.mjs
 import path from 'node:path';
-import { launchBrowser, openContext, desktopView, phoneView } from './lib/browser.mjs';
+import { launchBrowser, openReadyPage, desktopView, phoneView } from './lib/browser.mjs';
 import { docsFolder, siteFolder } from './lib/places.mjs';
 import { serveSite } from './lib/site-server.mjs';
 
@@ -22,10 +22,7 @@ const site = await serveSite(siteFolder);
 const browser = await launchBrowser();
 try {
     for (const { file, view } of shots) {
-        const context = await openContext(browser, view);
-        const page = await context.newPage();
-        await page.goto(site.url);
-        await page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+        const { context, page } = await openReadyPage(browser, site.url, view);
         for (const key of typedKeys) await page.keyboard.press(key);
         await page.evaluate(() => document.getElementById('window').focus());
         await page.screenshot({ path: path.join(docsFolder, file) });

@@ -46,3 +46,17 @@ export const phoneView = {
 export function openContext(browser, view = desktopView) {
     return browser.newContext({ ...view, permissions: ['clipboard-read', 'clipboard-write'] });
 }
+
+// Until the calculator on the page has started.
+export function untilReady(page) {
+    return page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+}
+
+// A new page in a context of its own, at url, once the calculator has started.
+export async function openReadyPage(browser, url, view = desktopView) {
+    const context = await openContext(browser, view);
+    const page = await context.newPage();
+    await page.goto(url);
+    await untilReady(page);
+    return { context, page };
+}

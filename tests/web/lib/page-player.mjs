@@ -8,6 +8,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { untilReady } from './browser.mjs';
 
 const inPageScript = fs.readFileSync(
     path.join(path.dirname(fileURLToPath(import.meta.url)), 'in-page.js'),
@@ -59,7 +60,7 @@ export class PagePlayer {
     }
 
     async waitUntilReady() {
-        await this.page.waitForFunction(() => document.documentElement.dataset.state === 'ready');
+        await untilReady(this.page);
     }
 
     // Plays one command planned by the console rules; resolves to the
